@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test: the debug configuration,
+# the sanitizer configuration (ASan + UBSan) and a short run of every fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+for preset in debug asan; do
+    echo "== $preset =="
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" -j "$jobs"
+    ctest --preset "$preset" -j "$jobs"
+done
+
+echo "== fuzz =="
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$jobs"
+bash scripts/fuzz.sh "${FUZZ_SECONDS:-30}"

@@ -1,0 +1,79 @@
+#include "sign/InputChecks.h"
+
+#include "sign/Month.h"
+#include "sign/WholeNumber.h"
+
+#include <array>
+
+namespace skyvarre {
+namespace {
+
+constexpr int kDayCount = 31;
+
+// February is listed with its length in a common year; a leap year adds one day.
+constexpr std::array<int, kMonthCount> kDaysInMonth = {31, 28, 31, 30, 31, 30,
+                                                       31, 31, 30, 31, 30, 31};
+
+constexpr bool IsLeapYear(int year)
+{
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+
+constexpr int DaysInMonth(Month month, int year)
+{
+    const int days = kDaysInMonth.at(static_cast<std::size_t>(month));
+    return month == Month::February && IsLeapYear(year) ? days + 1 : days;
+}
+
+} // namespace
+
+std::optional<char16_t> FilterNameKey(char16_t code)
+{
+    if (code >= u'A' && code <= u'Z') {
+        return code;
+    }
+    if (code >= u'a' && code <= u'z') {
+        return static_cast<char16_t>(code - (u'a' - u'A'));
+    }
+    if (code == kBackspaceKey || code == kEnterKey || code == kSpaceKey) {
+        return code;
+    }
+    return std::nullopt;
+}
+
+Verdict ValidateInput(std::string_view name, int dayPosition, int monthPosition,
+                      std::string_view yearText)
+{
+    if (name.empty()) {
+        return Verdict::NameMissing;
+    }
+    const auto month = MonthFromPosition(monthPosition);
+    const auto year = ReadWholeNumber(yearText);
+    if (!month || !year || dayPosition < 0 || dayPosition >= kDayCount) {
+        return Verdict::BadFebruaryDay;
+    }
+    const int day = dayPosition + 1;
+    if (day <= DaysInMonth(*month, *year)) {
+        return Verdict::Accepted;
+    }
+    // Only February and the 30-day months can be too short, and each has its own message.
+    return *month == Month::February ? Verdict::BadFebruaryDay : Verdict::BadDay31;
+}
+
+std::string_view MessageForVerdict(Verdict verdict)
+{
+    // The two date messages differ only by the blank before "!"; both are kept exactly.
+    switch (verdict) {
+    case Verdict::Accepted:
+        return {};
+    case Verdict::NameMissing:
+        return "Please Enter Your Name";
+    case Verdict::BadFebruaryDay:
+        return "Please Enter Correct Date Or Month!";
+    case Verdict::BadDay31:
+        return "Please Enter Correct Date Or Month !";
+    }
+    return {};
+}
+
+} // namespace skyvarre

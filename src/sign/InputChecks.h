@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace skyvarre {
+
+/// The outcome of checking the input window's entries before a lookup.
+enum class Verdict
+{
+    Accepted,
+    NameMissing,
+    BadFebruaryDay,
+    BadDay31
+};
+
+/// Shown when the name box refuses a typed character.
+inline constexpr std::string_view kOnlyLettersMessage = "Please Enter only Letters";
+
+/// Key codes that the name box lets through besides letters.
+inline constexpr char16_t kBackspaceKey = 8;
+inline constexpr char16_t kEnterKey = 13;
+inline constexpr char16_t kSpaceKey = 32;
+
+/// The code the name box inserts for a typed character: letters as capitals, Backspace, Enter
+/// and space unchanged; nullopt for everything else (the box then shows kOnlyLettersMessage).
+[[nodiscard]] std::optional<char16_t> FilterNameKey(char16_t code);
+
+/// Checks the name (UTF-8) and whether the day exists in the month of the year.
+///
+/// dayPosition 0..30 stands for days 1..31 and monthPosition 0..11 for January..December, as
+/// the input window's lists hold them. An empty name is refused first; a name of blanks passes.
+/// Leap years follow the Gregorian rule, so 29 February 1900 is refused. A position outside its
+/// list or a year text that is not a whole number cannot name a real date and gets the general
+/// date verdict BadFebruaryDay, whose message asks for a correct date or month.
+[[nodiscard]] Verdict ValidateInput(std::string_view name, int dayPosition, int monthPosition,
+                                    std::string_view yearText);
+
+/// The message box text for a verdict; empty for Accepted.
+[[nodiscard]] std::string_view MessageForVerdict(Verdict verdict);
+
+} // namespace skyvarre

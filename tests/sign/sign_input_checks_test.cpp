@@ -1,0 +1,200 @@
+#include "sign/InputChecks.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <climits>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace skyvarre {
+namespace {
+
+struct KeyRow
+{
+    const char* sentence;
+    char16_t code;
+    std::optional<char16_t> inserted; // nullopt: refused with the only-letters message
+};
+
+// Failure messages name the row by its sentence rather than by its bytes.
+void PrintTo(const KeyRow& row, std::ostream* out)
+{
+    *out << row.sentence;
+}
+
+class NameKeyFilter : public ::testing::TestWithParam<KeyRow>
+{
+};
+
+TEST_P(NameKeyFilter, InsertsCapitalsAndEditingKeysOnly)
+{
+    EXPECT_EQ(FilterNameKey(GetParam().code), GetParam().inserted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KeyCodes, NameKeyFilter,
+    ::testing::Values(
+        KeyRow{"small_a_becomes_capital_A", u'a', u'A'},
+        KeyRow{"small_z_becomes_capital_Z", u'z', u'Z'}, KeyRow{"capital_A_stays", u'A', u'A'},
+        KeyRow{"capital_Z_stays", u'Z', u'Z'}, KeyRow{"backspace_passes", 8, 8},
+        KeyRow{"enter_passes", 13, 13}, KeyRow{"space_passes", 32, 32},
+        KeyRow{"at_sign_before_A_is_refused", 64, {}}, KeyRow{"open_bracket_91_is_refused", 91, {}},
+        KeyRow{"backslash_92_is_refused", 92, {}}, KeyRow{"close_bracket_93_is_refused", 93, {}},
+        KeyRow{"caret_94_is_refused", 94, {}}, KeyRow{"underscore_95_is_refused", 95, {}},
+        KeyRow{"grave_accent_96_is_refused", 96, {}}, KeyRow{"open_brace_123_is_refused", 123, {}},
+        KeyRow{"digit_0_is_refused", u'0', {}}, KeyRow{"digit_7_is_refused", u'7', {}},
+        KeyRow{"code_0_is_refused", 0, {}}, KeyRow{"tab_is_refused", 9, {}},
+        KeyRow{"ctrl_v_is_refused", 22, {}}, KeyRow{"delete_127_is_refused", 127, {}},
+        KeyRow{"small_e_acute_is_refused", 0xE9, {}},
+        KeyRow{"capital_e_acute_is_refused", 0xC9, {}}, KeyRow{"cyrillic_a_is_refused", 0x0430, {}},
+        KeyRow{"fullwidth_a_is_refused", 0xFF41, {}}, KeyRow{"code_65535_is_refused", 0xFFFF, {}}),
+    [](const auto& test) { return std::string(test.param.sentence); });
+
+TEST(NameKeyFilterSweep, OnlyTheFiftyTwoLettersAndThreeEditingKeysPassAsCapitalsOrKeys)
+{
+    constexpr std::u16string_view kInsertable = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ\b\r ";
+    int accepted = 0;
+    for (int code = 0; code <= 0xFFFF; ++code) {
+        if (const auto inserted = FilterNameKey(static_cast<char16_t>(code))) {
+            ++accepted;
+            EXPECT_NE(kInsertable.find(*inserted), std::u16string_view::npos) << "code " << code;
+        }
+    }
+    EXPECT_EQ(accepted, 55);
+}
+
+struct EntriesRow
+{
+    const char* sentence;
+    const char* name;
+    int day; // as the list shows it; the position is one less
+    int monthPosition;
+    const char* year;
+    Verdict verdict;
+};
+
+void PrintTo(const EntriesRow& row, std::ostream* out)
+{
+    *out << row.sentence;
+}
+
+class EntryCheck : public ::testing::TestWithParam<EntriesRow>
+{
+};
+
+TEST_P(EntryCheck, GivesTheFirstFailingVerdict)
+{
+    const EntriesRow& row = GetParam();
+    EXPECT_EQ(ValidateInput(row.name, row.day - 1, row.monthPosition, row.year), row.verdict);
+}
+
+constexpr int kFebruary = 1;
+constexpr int kMarch = 2;
+constexpr int kApril = 3;
+constexpr int kJune = 5;
+constexpr int kSeptember = 8;
+constexpr int kNovember = 10;
+constexpr int kDecember = 11;
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, EntryCheck,
+    ::testing::Values(
+        EntriesRow{"an_empty_name_is_missing", "", 1, 0, "1950", Verdict::NameMissing},
+        EntriesRow{"an_empty_name_is_reported_before_31_April", "", 31, kApril, "1950",
+                   Verdict::NameMissing},
+        EntriesRow{"an_empty_name_is_reported_before_a_bad_year", "", 1, 0, "abc",
+                   Verdict::NameMissing},
+        EntriesRow{"a_one_blank_name_passes", " ", 1, 0, "1950", Verdict::Accepted},
+        EntriesRow{"a_name_with_an_accented_letter_passes", "Zo\u00eb", 1, 0, "1950",
+                   Verdict::Accepted},
+        EntriesRow{"29_February_1900_is_refused_as_1900_is_no_leap_year", "Ann", 29, kFebruary,
+                   "1900", Verdict::BadFebruaryDay},
+        EntriesRow{"29_February_1901_is_refused", "Ann", 29, kFebruary, "1901",
+                   Verdict::BadFebruaryDay},
+        EntriesRow{"29_February_1904_is_accepted", "Ann", 29, kFebruary, "1904", Verdict::Accepted},
+        EntriesRow{"29_February_2000_is_accepted", "Ann", 29, kFebruary, "2000", Verdict::Accepted},
+        EntriesRow{"30_February_2000_is_refused", "Ann", 30, kFebruary, "2000",
+                   Verdict::BadFebruaryDay},
+        EntriesRow{"31_February_2000_is_refused", "Ann", 31, kFebruary, "2000",
+                   Verdict::BadFebruaryDay},
+        EntriesRow{"31_April_1950_is_refused", "Ann", 31, kApril, "1950", Verdict::BadDay31},
+        EntriesRow{"31_June_1950_is_refused", "Ann", 31, kJune, "1950", Verdict::BadDay31},
+        EntriesRow{"31_September_1950_is_refused", "Ann", 31, kSeptember, "1950",
+                   Verdict::BadDay31},
+        EntriesRow{"31_November_1950_is_refused", "Ann", 31, kNovember, "1950", Verdict::BadDay31},
+        EntriesRow{"30_April_1950_is_accepted", "Ann", 30, kApril, "1950", Verdict::Accepted},
+        EntriesRow{"31_March_1950_is_accepted", "Ann", 31, kMarch, "1950", Verdict::Accepted},
+        EntriesRow{"31_December_1950_is_accepted", "Ann", 31, kDecember, "1950", Verdict::Accepted},
+        EntriesRow{"day_position_minus_1_is_refused", "Ann", 0, 0, "1950", Verdict::BadFebruaryDay},
+        EntriesRow{"day_position_31_is_refused", "Ann", 32, 0, "1950", Verdict::BadFebruaryDay},
+        EntriesRow{"the_lowest_day_position_is_refused", "Ann", INT_MIN + 1, 0, "1950",
+                   Verdict::BadFebruaryDay},
+        EntriesRow{"month_position_minus_1_is_refused", "Ann", 1, -1, "1950",
+                   Verdict::BadFebruaryDay},
+        EntriesRow{"month_position_12_is_refused", "Ann", 1, 12, "1950", Verdict::BadFebruaryDay},
+        EntriesRow{"the_highest_month_position_is_refused", "Ann", 1, INT_MAX, "1950",
+                   Verdict::BadFebruaryDay},
+        EntriesRow{"an_empty_year_is_refused", "Ann", 1, 0, "", Verdict::BadFebruaryDay},
+        EntriesRow{"a_year_with_a_letter_is_refused", "Ann", 1, 0, "19x6", Verdict::BadFebruaryDay},
+        EntriesRow{"an_exponent_year_is_refused", "Ann", 1, 0, "1e400", Verdict::BadFebruaryDay}),
+    [](const auto& test) { return std::string(test.param.sentence); });
+
+// Every position pair of the lists in every calendar year, against the standard library's own
+// idea of which dates exist.
+TEST(EntryCheckSweep, AgreesWithTheStandardCalendarOnEveryListedDate)
+{
+    for (int year = 1900; year <= 2035; ++year) {
+        for (int monthPosition = 0; monthPosition < 12; ++monthPosition) {
+            for (int dayPosition = 0; dayPosition < 31; ++dayPosition) {
+                const std::chrono::year_month_day date{
+                    std::chrono::year{year},
+                    std::chrono::month{static_cast<unsigned>(monthPosition + 1)},
+                    std::chrono::day{static_cast<unsigned>(dayPosition + 1)}};
+                const Verdict expected = date.ok()                    ? Verdict::Accepted
+                                         : monthPosition == kFebruary ? Verdict::BadFebruaryDay
+                                                                      : Verdict::BadDay31;
+                EXPECT_EQ(ValidateInput("Ann", dayPosition, monthPosition, std::to_string(year)),
+                          expected)
+                    << year << '/' << monthPosition + 1 << '/' << dayPosition + 1;
+            }
+        }
+    }
+}
+
+struct MessageRow
+{
+    Verdict verdict;
+    std::string_view message;
+};
+
+void PrintTo(const MessageRow& row, std::ostream* out)
+{
+    *out << '"' << row.message << '"';
+}
+
+class VerdictMessage : public ::testing::TestWithParam<MessageRow>
+{
+};
+
+TEST_P(VerdictMessage, IsTheExactText)
+{
+    EXPECT_EQ(MessageForVerdict(GetParam().verdict), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, VerdictMessage,
+    ::testing::Values(MessageRow{Verdict::Accepted, ""},
+                      MessageRow{Verdict::NameMissing, "Please Enter Your Name"},
+                      MessageRow{Verdict::BadFebruaryDay, "Please Enter Correct Date Or Month!"},
+                      MessageRow{Verdict::BadDay31, "Please Enter Correct Date Or Month !"}));
+
+TEST(KeyFilterMessage, IsTheExactText)
+{
+    EXPECT_EQ(kOnlyLettersMessage, "Please Enter only Letters");
+}
+
+} // namespace
+} // namespace skyvarre

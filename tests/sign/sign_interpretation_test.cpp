@@ -56,10 +56,11 @@ INSTANTIATE_TEST_SUITE_P(
                       SignRow{"a_prefix_of_Taurus_has_no_text", "Taur", std::nullopt}),
     [](const auto& test) { return std::string(test.param.sentence); });
 
-TEST(InterpretationText, AriesIsOneParagraphOf344Characters)
+// The result window shows the Aries text before any lookup, so its constant must be that text.
+TEST(InterpretationText, TheInitialCaptionIsTheAriesTextOf344Characters)
 {
-    EXPECT_EQ(kAriesInterpretation.size(), 344U);
     EXPECT_EQ(kAriesInterpretation, kAriesText);
+    EXPECT_EQ(kAriesInterpretation.size(), 344U);
 }
 
 } // namespace

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QKeyEvent;
+class QLineEdit;
+
+namespace skyvarre {
+
+namespace Ui {
+class frmReferFriend;
+}
+
+class WindowHost;
+
+// The farewell window: asks the user to support the maker, links to the maker's
+// pages and holds the refer-a-friend form. Leaving it ends the program.
+class frmReferFriend : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Builds the window hidden and runs its load steps (support text, stay on top).
+    explicit frmReferFriend(WindowHost& host, QWidget* parent = nullptr);
+    ~frmReferFriend() override;
+
+    // Stores the five fields in TellAFriendEntry, checks the two e-mail
+    // addresses and, if they pass, hands the entry to SubmitTellAFriend.
+    void cmdSubmit_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Focus
+    {
+        Got,
+        Lost
+    };
+
+    // A form field and the placeholder it shows while the user has typed nothing.
+    struct FormField
+    {
+        QWidget* widget = nullptr;
+        QString placeholder;
+    };
+
+    void applyLook();
+    void connectHandlers();
+    void Form_Load();
+
+    void cmdClose_Click();
+    void Check1_Click();
+    void lblGoToHome_Click();
+    void formField_Focus(const FormField& field, Focus change);
+    bool emailField_KeyPress(QLineEdit& field, const QKeyEvent& event);
+
+    QString fieldText(const QWidget& field) const;
+    void setFieldText(QWidget& field, const QString& text);
+    const FormField* formField(const QObject* watched) const;
+
+    std::unique_ptr<Ui::frmReferFriend> m_ui;
+    WindowHost& m_host;
+    std::array<FormField, 5> m_formFields;
+};
+
+} // namespace skyvarre

@@ -4,8 +4,16 @@
 
 namespace skyvarre {
 
-enum class MessageIcon { Information, Critical };
-enum class Answer { Yes, No };
+enum class MessageIcon
+{
+    Information,
+    Critical
+};
+enum class Answer
+{
+    Yes,
+    No
+};
 
 // Every message box and question the program shows goes through this
 // interface, so that tests can answer it without a modal dialog.

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+namespace skyvarre {
+
+// The program's one persistent value, the update reminder's date, kept per
+// user in section "Settings" with key and value scrambled.
+class SettingsStore
+{
+public:
+    // The per-user store named after the executable (an INI file in the user's
+    // configuration folder; the registry on Windows). Needs the QCoreApplication.
+    SettingsStore();
+
+    // A store kept in the INI file at iniFilePath, for tests.
+    explicit SettingsStore(const QString& iniFilePath);
+
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    // The recorded reminder date text, unscrambled; empty when none is recorded.
+    QString reminderDate() const;
+
+    // Records date as the reminder date text, scrambled, and writes it out at once.
+    void setReminderDate(const QString& date);
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
+
+// Shifts each character's Latin-1 code up by the program's scramble amount,
+// dropping characters with no Latin-1 code or pushed past 255.
+QString ScrambleSetting(const QString& text);
+
+// Undoes ScrambleSetting: shifts each code down, dropping characters with no
+// Latin-1 code or pushed below 0.
+QString UnscrambleSetting(const QString& text);
+
+} // namespace skyvarre

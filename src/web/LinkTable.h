@@ -5,10 +5,15 @@
 namespace skyvarre {
 
 // The two web sites every address lives on.
-enum class Site { Main, Help };
+enum class Site
+{
+    Main,
+    Help
+};
 
 // The fixed pages of the program, one per link entry point.
-enum class Page {
+enum class Page
+{
     Home,
     SoftwareCatalogue,
     OnlineHelp,
@@ -23,5 +28,8 @@ QString siteBase(Site site);
 
 // The absolute address of a fixed page.
 QString pageAddress(Page page);
+
+// The product's own page on the main site, ending in "/".
+QString productPageAddress();
 
 } // namespace skyvarre

@@ -26,6 +26,13 @@ extern QString TellAFriendAddress;
 // the main site with the query keys taf1 to taf6, each value percent-encoded.
 QString BuildTellAFriendAddress(const TellAFriendFields& fields);
 
+// The prompts the form's fields show while nothing is typed in them; refused as values.
+TellAFriendFields tellAFriendPlaceholders();
+
+// text without its leading and trailing space characters (code 32 only: tabs,
+// carriage returns and line feeds stay).
+QString trimSpaces(const QString& text);
+
 // Checks TellAFriendEntry (each value must be neither empty nor its field's
 // placeholder), reporting the first failure through prompts with the
 // critical-stop icon; otherwise builds TellAFriendAddress and opens it.

@@ -2,15 +2,21 @@
 
 #include <QRgb>
 #include <QString>
+#include <QtGlobal>
+
+class QAbstractButton;
+class QFont;
+class QWidget;
 
 // The look the windows share, in one place.
 namespace skyvarre::look {
 
-inline constexpr QRgb kPeach = qRgb(255, 224, 192);      // window background, banner text
-inline constexpr QRgb kDarkBlue = qRgb(0, 0, 192);       // top and bottom strips
-inline constexpr QRgb kNavy = qRgb(0, 0, 128);           // frames of the farewell window, About links
-inline constexpr QRgb kBlue = qRgb(0, 0, 255);           // ordinary text
+inline constexpr QRgb kPeach = qRgb(255, 224, 192); // window background, banner text
+inline constexpr QRgb kDarkBlue = qRgb(0, 0, 192);  // top and bottom strips
+inline constexpr QRgb kNavy = qRgb(0, 0, 128);      // frames of the farewell window, About links
+inline constexpr QRgb kBlue = qRgb(0, 0, 255);      // ordinary text
 inline constexpr QRgb kButtonFace = qRgb(224, 224, 224); // command buttons
+inline constexpr QRgb kBlack = qRgb(0, 0, 0);            // the sign name on the result window
 inline constexpr QRgb kWhite = qRgb(255, 255, 255);
 inline constexpr QRgb kYellow = qRgb(255, 255, 0);
 
@@ -24,5 +30,33 @@ inline const QString kMessageTitle = QStringLiteral("Skyvarre");
 // machine has (see installFontSubstitutions).
 inline const QString kVerdana = QStringLiteral("Verdana");
 inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
+
+// Point sizes of the input, result and About windows.
+inline constexpr qreal kNormalPoints = 8.25;
+inline constexpr qreal kLargePoints = 9.0;
+inline constexpr qreal kTitlePoints = 9.75;
+
+enum class TextStyle
+{
+    Regular,
+    Bold,
+    Underlined,
+    BoldUnderlined
+};
+
+// Verdana at the given size in the given style.
+QFont verdana(qreal points, TextStyle style = TextStyle::Regular);
+
+// Lets widget paint its own background in colour (strips, opaque labels, client areas).
+void fillBackground(QWidget& widget, QRgb colour);
+
+// Colours the text of widget, and of its children unless they have their own colour.
+void setTextColour(QWidget& widget, QRgb colour);
+
+// The background of a text box or a drop-down list, its open list included.
+void setEntryBackground(QWidget& widget, QRgb colour);
+
+// The light grey face of a command button.
+void setButtonFace(QAbstractButton& button);
 
 } // namespace skyvarre::look

@@ -1,0 +1,55 @@
+#include "MessageBoxPrompts.h"
+
+#include "Look.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace skyvarre {
+
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::Information;
+}
+
+// The program's texts break lines with a lone carriage return, which a Qt
+// label does not show as a line break.
+QString withLineBreaks(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+void MessageBoxPrompts::showMessage(const QString& text, MessageIcon icon)
+{
+    // Owned by the active window so that it comes up over it, as a message
+    // box belongs to the window that shows it.
+    QMessageBox box(boxIcon(icon), look::kMessageTitle, withLineBreaks(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+Answer MessageBoxPrompts::askYesNo(const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, look::kMessageTitle, withLineBreaks(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    // Closing the box without an answer counts as No, the one that opens nothing.
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+} // namespace skyvarre

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "LinkLabel.h"
+#include "Look.h"
+#include "WindowHost.h"
+#include "web/WebPage.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QString>
+
+namespace skyvarre {
+
+// The offer of fully branded editions, as the About window states it.
+inline const QString kFullBrandOffer = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. "
+    "Get this software fully branded for your website.");
+
+// The full-brand link of the input and the result window.
+inline const QString kFullBrandLink =
+    kFullBrandOffer + QStringLiteral(" Click here for more details.");
+
+// The co-brand link of the input and the result window. The designed caption
+// doubles the ampersand to show one; a label here shows text as it stands.
+inline const QString kCoBrandLink = QStringLiteral(
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+    "Put your site's name &  link here. See \"Help\" for details.    "
+    "Click Here for more info on co-branding.");
+
+// The banner of the input and the result window: the maker's discussion forum,
+// ending with the address of the home page.
+QString bannerText();
+
+// Fills and styles the banner and the two promotional labels that the input
+// and the result window share, and connects them, the Help menu's links, About,
+// "&Donate" and "Make Money &Online" to what they open. Form is the window's
+// generated form class; both forms name these controls alike.
+template <class Form> void setUpSharedLinks(QMainWindow& window, WindowHost& host, const Form& form)
+{
+    using namespace look;
+    form.Label61->setText(bannerText());
+    form.Label61->setFont(verdana(kLargePoints, TextStyle::BoldUnderlined));
+    setTextColour(*form.Label61, kPeach);
+    form.lblFullBrand->setText(kFullBrandLink);
+    form.lblCobrand->setText(kCoBrandLink);
+    for (LinkLabel* promotion : {form.lblFullBrand, form.lblCobrand}) {
+        promotion->setFont(verdana(kNormalPoints, TextStyle::BoldUnderlined));
+        fillBackground(*promotion, kDarkBlue);
+        setTextColour(*promotion, kPeach);
+    }
+
+    // Each opener makes its one call and reports nothing.
+    QObject::connect(form.Label61, &LinkLabel::clicked, &window, &OpenHomePage);
+    QObject::connect(form.lblFullBrand, &LinkLabel::clicked, &window, &OpenFullBrandPage);
+    QObject::connect(form.lblCobrand, &LinkLabel::clicked, &window, &OpenCoBrandPage);
+    QObject::connect(form.mnuOnline, &QAction::triggered, &window, &OpenOnlineHelpPage);
+    QObject::connect(form.mnuVisit, &QAction::triggered, &window, &OpenHomePage);
+    QObject::connect(form.mnuUpdate, &QAction::triggered, &window, &OpenDownloadPage);
+    QObject::connect(form.mnuDonate, &QAction::triggered, &window, &OpenDonationPage);
+    QObject::connect(form.mnuAbout, &QAction::triggered, &window,
+                     [&window, &host] { host.showAbout(&window); });
+
+    // Switched off for good, but wired as designed should anything enable it.
+    form.mnuMakeMoneyOnline->setEnabled(false);
+    QObject::connect(form.mnuMakeMoneyOnline, &QAction::triggered, &window, &OpenFullBrandPage);
+}
+
+} // namespace skyvarre

@@ -1,0 +1,82 @@
+#include "frmAbout.h"
+#include "ui_frmAbout.h"
+
+#include "Look.h"
+#include "SharedLinks.h"
+#include "WindowFrame.h"
+#include "web/LinkTable.h"
+#include "web/WebPage.h"
+
+#include <QIcon>
+#include <QShowEvent>
+
+#include <initializer_list>
+#include <utility>
+
+namespace skyvarre {
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::frmAbout>())
+{
+    m_ui->setupUi(this);
+    setUpFixedWindow(*this, WindowKind::Dialog);
+    m_ui->picIcon->setPixmap(windowIcon().pixmap(32, 32));
+    m_ui->Label2->setText(look::kCaption);
+    m_ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + pageAddress(Page::Home));
+    m_ui->Label6->setText(kFullBrandOffer);
+    applyLook();
+    connectHandlers();
+    m_ui->cmdOK->setFocus();
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    // QDialog centres itself over its owner; this window belongs in the middle
+    // of the screen.
+    if (!event->spontaneous())
+        centreOnScreen(*this);
+    QDialog::showEvent(event);
+}
+
+void frmAbout::applyLook()
+{
+    using namespace look;
+    fillBackground(*this, kPeach);
+    setFont(verdana(kNormalPoints));
+
+    const std::initializer_list<std::pair<QWidget*, QFont>> fonts = {
+        {m_ui->Label2, verdana(kTitlePoints, TextStyle::Bold)},
+        {m_ui->Label1, verdana(kNormalPoints)},
+        {m_ui->lblHomePage, verdana(kNormalPoints, TextStyle::BoldUnderlined)},
+        {m_ui->Label6, verdana(kNormalPoints, TextStyle::Bold)},
+        {m_ui->Label5, verdana(kNormalPoints, TextStyle::BoldUnderlined)},
+        {m_ui->cmdOK, verdana(kNormalPoints, TextStyle::Bold)},
+    };
+    for (const auto& [control, font] : fonts)
+        control->setFont(font);
+
+    for (QWidget* navyText :
+         std::initializer_list<QWidget*>{m_ui->Label2, m_ui->lblHomePage, m_ui->Label5})
+        setTextColour(*navyText, kNavy);
+    setTextColour(*m_ui->Label1, kBlue);
+    setTextColour(*m_ui->Label6, kBlue);
+    fillBackground(*m_ui->Line2, kBlue);
+    setButtonFace(*m_ui->cmdOK);
+
+    // These labels take the size of their text.
+    for (QLabel* label :
+         std::initializer_list<QLabel*>{m_ui->Label2, m_ui->lblHomePage, m_ui->Label5})
+        label->adjustSize();
+}
+
+void frmAbout::connectHandlers()
+{
+    // The links leave the window open; OK closes it (so do Enter and Esc,
+    // OK being the default button and Esc the dialog's cancel key).
+    connect(m_ui->lblHomePage, &LinkLabel::clicked, this, &OpenHomePage);
+    connect(m_ui->Label5, &LinkLabel::clicked, this, &OpenFullBrandPage);
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+} // namespace skyvarre

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QShowEvent;
+
+namespace skyvarre {
+
+namespace Ui {
+class frmAbout;
+}
+
+// The About window: names the program, describes it, and links to the maker's
+// home page and to the full-brand offer. Modal; OK, Enter and Esc close it.
+class frmAbout : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Builds the window with its fixed captions, not yet shown.
+    explicit frmAbout(QWidget* parent = nullptr);
+    ~frmAbout() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void applyLook();
+    void connectHandlers();
+
+    std::unique_ptr<Ui::frmAbout> m_ui;
+};
+
+} // namespace skyvarre

@@ -1,0 +1,112 @@
+#include "frmDisplay.h"
+#include "ui_frmDisplay.h"
+
+#include "DialogKeys.h"
+#include "Look.h"
+#include "SharedLinks.h"
+#include "WindowFrame.h"
+#include "WindowHost.h"
+#include "sign/Interpretation.h"
+
+#include <QCloseEvent>
+#include <QShowEvent>
+
+#include <initializer_list>
+#include <utility>
+
+namespace skyvarre {
+
+frmDisplay::frmDisplay(WindowHost& host, QWidget* parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::frmDisplay>()), m_host(host)
+{
+    m_ui->setupUi(this);
+    setUpFixedWindow(*this, WindowKind::Main);
+    applyLook();
+    setUpSharedLinks(*this, m_host, *m_ui);
+    connectHandlers();
+    // Until a lookup sets its own text, and for a sign without one, the
+    // window shows the "Aries" text.
+    setSignDescription(QString::fromUtf8(kAriesInterpretation.data(),
+                                         static_cast<qsizetype>(kAriesInterpretation.size())));
+    m_ui->cmdExit->setFocus();
+}
+
+frmDisplay::~frmDisplay() = default;
+
+void frmDisplay::setSignDescription(const QString& text)
+{
+    m_ui->lblSignDesc->setText(text);
+}
+
+void frmDisplay::setSednaSign(const QString& sign)
+{
+    m_ui->lblSednaSign->setText(sign);
+    m_ui->lblSednaSign->adjustSize();
+}
+
+void frmDisplay::cmdBack_Click()
+{
+    m_host.goBack();
+}
+
+void frmDisplay::cmdExit_Click()
+{
+    close();
+}
+
+void frmDisplay::closeEvent(QCloseEvent* event)
+{
+    // The closing steps: the farewell window takes this window's place. The
+    // host discards this window once it is closed; closing is never refused.
+    m_host.showFarewell();
+    event->accept();
+}
+
+void frmDisplay::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        centreOnScreen(*this);
+    QMainWindow::showEvent(event);
+}
+
+void frmDisplay::applyLook()
+{
+    using namespace look;
+    QWidget& client = *m_ui->clientArea;
+    fillBackground(client, kPeach);
+    client.setFont(verdana(kNormalPoints));
+
+    fillBackground(*m_ui->Frame2, kDarkBlue);
+    fillBackground(*m_ui->fraSednaSign, kPeach);
+    fillBackground(*m_ui->Frame5, kDarkBlue);
+
+    const std::initializer_list<std::pair<QWidget*, QFont>> fonts = {
+        {m_ui->Label12, verdana(kLargePoints, TextStyle::Bold)},
+        {m_ui->lblSednaSign, verdana(kLargePoints, TextStyle::Bold)},
+        {m_ui->lblSignDesc, verdana(kNormalPoints)},
+        {m_ui->cmdBack, verdana(kNormalPoints, TextStyle::Bold)},
+        {m_ui->cmdExit, verdana(kNormalPoints, TextStyle::Bold)},
+    };
+    for (const auto& [control, font] : fonts)
+        control->setFont(font);
+
+    setTextColour(*m_ui->Label12, kDarkBlue);
+    setTextColour(*m_ui->lblSednaSign, kBlack);
+    setTextColour(*m_ui->lblSignDesc, kBlue);
+    setButtonFace(*m_ui->cmdBack);
+    setButtonFace(*m_ui->cmdExit);
+    m_ui->Label12->adjustSize();
+    m_ui->lblSednaSign->adjustSize();
+}
+
+void frmDisplay::connectHandlers()
+{
+    connect(m_ui->cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
+    connect(m_ui->mnuFileBack, &QAction::triggered, this, &frmDisplay::cmdBack_Click);
+    connect(m_ui->mnuExit, &QAction::triggered, this, &frmDisplay::cmdExit_Click);
+    // Exit is both the default and the cancel button. The window owns the helper.
+    new DialogKeys(*this, *m_ui->cmdExit, *m_ui->cmdExit);
+}
+
+} // namespace skyvarre

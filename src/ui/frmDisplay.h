@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QCloseEvent;
+class QShowEvent;
+class QString;
+
+namespace skyvarre {
+
+namespace Ui {
+class frmDisplay;
+}
+
+class WindowHost;
+
+// The result window: the sign Sedna stood in and its interpretation text, with
+// Back to the input window, Exit, and the shared menus and links.
+class frmDisplay : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Builds the window hidden, showing the "Aries" text until a lookup sets another.
+    explicit frmDisplay(WindowHost& host, QWidget* parent = nullptr);
+    ~frmDisplay() override;
+
+    // Sets the interpretation text below the sign.
+    void setSignDescription(const QString& text);
+
+    // Sets the sign name beside "Sedna in your Chart is Placed in".
+    void setSednaSign(const QString& sign);
+
+    // Back: the host discards this window and shows the input window again.
+    void cmdBack_Click();
+
+    // Closes this window, which leads to the farewell window.
+    void cmdExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void applyLook();
+    void connectHandlers();
+
+    std::unique_ptr<Ui::frmDisplay> m_ui;
+    WindowHost& m_host;
+};
+
+} // namespace skyvarre

@@ -1,0 +1,234 @@
+#include "frmMain.h"
+#include "ui_frmMain.h"
+
+#include "DialogKeys.h"
+#include "Look.h"
+#include "SharedLinks.h"
+#include "WindowFrame.h"
+#include "WindowHost.h"
+#include "frmDisplay.h"
+#include "platform/Prompts.h"
+#include "sign/InputChecks.h"
+#include "sign/Interpretation.h"
+#include "sign/Month.h"
+#include "sign/SednaSign.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QShowEvent>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace skyvarre {
+
+namespace {
+
+// The days and years the lists offer.
+constexpr int kLastDay = 31;
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2022;
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Enter, Esc and the focus keys never reach the name filter: the window takes
+// them before the box would see them as typed characters.
+bool isWindowKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The character codes a key press types: Ctrl with a letter types that
+// letter's control code (Ctrl+V is 22), as the desktop delivers it; every other
+// key types the text of its event.
+QString typedCharacters(const QKeyEvent& event)
+{
+    const bool control =
+        (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
+    if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return QString(QChar(static_cast<char16_t>(event.key() - Qt::Key_A + 1)));
+    return event.text();
+}
+
+} // namespace
+
+frmMain::frmMain(WindowHost& host, QWidget* parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::frmMain>()), m_host(host)
+{
+    m_ui->setupUi(this);
+    setUpFixedWindow(*this, WindowKind::Main);
+    applyLook();
+    setUpSharedLinks(*this, m_host, *m_ui);
+    connectHandlers();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::bringToFront(PromotionLabel label)
+{
+    (label == PromotionLabel::CoBrand ? m_ui->lblCobrand : m_ui->lblFullBrand)->raise();
+}
+
+void frmMain::cmdNext_Click()
+{
+    const Verdict verdict =
+        ValidateInput(m_ui->txtName->text().toStdString(), m_ui->cboDate->currentIndex(),
+                      m_ui->cboMonth->currentIndex(), m_ui->cboYear->currentText().toStdString());
+    if (verdict != Verdict::Accepted) {
+        m_host.prompts().showMessage(toQString(MessageForVerdict(verdict)),
+                                     MessageIcon::Information);
+        if (verdict == Verdict::NameMissing)
+            m_ui->txtName->setFocus();
+        return;
+    }
+
+    DetermineSednaSign(m_ui->cboYear->currentText().toStdString(),
+                       m_ui->cboMonth->currentText().toStdString(),
+                       m_ui->cboDate->currentText().toStdString());
+
+    frmDisplay& result = m_host.resultWindow();
+    // A sign without a text of its own leaves the text the window already shows.
+    if (const std::optional<std::string_view> text = InterpretationForSign(SednaSign))
+        result.setSignDescription(toQString(*text));
+    result.setSednaSign(toQString(SednaSign));
+    m_host.showResult();
+}
+
+void frmMain::cmdExit_Click()
+{
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // The closing steps: the farewell window takes this window's place. The
+    // host discards this window once it is closed; closing is never refused.
+    m_host.showFarewell();
+    event->accept();
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    // Centred when first shown; after Back the window comes back where the
+    // user left it.
+    if (!event->spontaneous() && !m_placed) {
+        centreOnScreen(*this);
+        m_placed = true;
+    }
+    QMainWindow::showEvent(event);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui->txtName && event->type() == QEvent::KeyPress)
+        return txtName_KeyPress(static_cast<const QKeyEvent&>(*event));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::txtName_KeyPress(const QKeyEvent& event)
+{
+    if (isWindowKey(event.key()))
+        return false;
+    const QString typed = typedCharacters(event);
+    if (typed.isEmpty())
+        return false; // a key that types nothing: arrows, Home, Shift alone
+
+    QString accepted;
+    for (const QChar character : typed) {
+        if (const std::optional<char16_t> code = FilterNameKey(character.unicode()))
+            accepted.append(QChar(*code));
+        else
+            m_host.prompts().showMessage(toQString(kOnlyLettersMessage), MessageIcon::Information);
+    }
+    if (accepted == typed)
+        return false; // the box types it as it is, Backspace and space included
+
+    // Small letters go in as capitals; rejected characters not at all.
+    accepted.removeIf([](QChar character) { return !character.isPrint(); });
+    m_ui->txtName->insert(accepted);
+    return true;
+}
+
+void frmMain::applyLook()
+{
+    using namespace look;
+    QWidget& client = *m_ui->clientArea;
+    fillBackground(client, kPeach);
+    setTextColour(client, kBlue);
+    client.setFont(verdana(kNormalPoints));
+
+    fillBackground(*m_ui->Frame2, kDarkBlue);
+    fillBackground(*m_ui->Frame1, kPeach);
+    fillBackground(*m_ui->Picture1, kPeach);
+    fillBackground(*m_ui->Frame5, kDarkBlue);
+
+    const std::initializer_list<std::pair<QWidget*, QFont>> fonts = {
+        {m_ui->Label3, verdana(kNormalPoints, TextStyle::Bold)},
+        {m_ui->Label1, verdana(kNormalPoints, TextStyle::BoldUnderlined)},
+        {m_ui->txtName, verdana(kNormalPoints, TextStyle::Bold)},
+        {m_ui->Label5, verdana(kNormalPoints, TextStyle::Underlined)},
+        {m_ui->Label7, verdana(kNormalPoints, TextStyle::Underlined)},
+        {m_ui->Label6, verdana(kNormalPoints, TextStyle::Underlined)},
+        {m_ui->Label2, verdana(kNormalPoints, TextStyle::BoldUnderlined)},
+        {m_ui->cboDate, verdana(kNormalPoints, TextStyle::Bold)},
+        {m_ui->cboMonth, verdana(kNormalPoints, TextStyle::Bold)},
+        {m_ui->cboYear, verdana(kNormalPoints, TextStyle::Bold)},
+        {m_ui->cmdNext, verdana(kLargePoints, TextStyle::Bold)},
+        {m_ui->cmdExit, verdana(kNormalPoints, TextStyle::Bold)},
+    };
+    for (const auto& [control, font] : fonts)
+        control->setFont(font);
+
+    for (QWidget* entry : std::initializer_list<QWidget*>{m_ui->txtName, m_ui->cboDate,
+                                                          m_ui->cboMonth, m_ui->cboYear})
+        setEntryBackground(*entry, kPeach);
+    setButtonFace(*m_ui->cmdNext);
+    setButtonFace(*m_ui->cmdExit);
+
+    // These labels take the size of their text.
+    for (QLabel* label : {m_ui->Label1, m_ui->Label5, m_ui->Label7, m_ui->Label6, m_ui->Label2})
+        label->adjustSize();
+}
+
+void frmMain::connectHandlers()
+{
+    connect(m_ui->cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(m_ui->mnuFindSign, &QAction::triggered, this, &frmMain::cmdNext_Click);
+    connect(m_ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+    m_ui->txtName->installEventFilter(this);
+    // Exit is both the default and the cancel button. The window owns the helper.
+    new DialogKeys(*this, *m_ui->cmdExit, *m_ui->cmdExit);
+}
+
+void frmMain::Form_Load()
+{
+    for (int day = 1; day <= kLastDay; ++day)
+        m_ui->cboDate->addItem(QString::number(day));
+    for (const std::string_view month : kMonthNames)
+        m_ui->cboMonth->addItem(toQString(month));
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        m_ui->cboYear->addItem(QString::number(year));
+    m_ui->cboDate->setCurrentIndex(0);
+    m_ui->cboMonth->setCurrentIndex(0);
+    m_ui->cboYear->setCurrentIndex(0);
+    m_ui->txtName->setFocus();
+}
+
+} // namespace skyvarre

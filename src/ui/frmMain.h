@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+#include <optional>
+
+class QCloseEvent;
+class QKeyEvent;
+class QShowEvent;
+
+namespace skyvarre {
+
+namespace Ui {
+class frmMain;
+}
+
+class WindowHost;
+
+// The input window: a name and a date of birth, the find command that looks up
+// Sedna's sign and hands it to the result window, and the program's menus and
+// promotional links.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The two promotional labels that lie on top of each other in the bottom strip.
+    enum class PromotionLabel
+    {
+        CoBrand,
+        FullBrand
+    };
+
+    // Builds the window hidden and runs its load steps: the lists are filled,
+    // 1 January 1900 is selected, and the focus is in the name box.
+    explicit frmMain(WindowHost& host, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Brings one of the stacked promotional labels to the front, where it is
+    // the one seen and clicked.
+    void bringToFront(PromotionLabel label);
+
+    // The find flow: checks the entries, determines the sign, fills the result
+    // window and has the host show it. Invalid entries only show a message.
+    void cmdNext_Click();
+
+    // Closes this window, which leads to the farewell window.
+    void cmdExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyLook();
+    void connectHandlers();
+    void Form_Load();
+
+    // Filters a key typed into the name box; true when the event is used up.
+    bool txtName_KeyPress(const QKeyEvent& event);
+
+    std::unique_ptr<Ui::frmMain> m_ui;
+    WindowHost& m_host;
+    bool m_placed = false;
+};
+
+} // namespace skyvarre

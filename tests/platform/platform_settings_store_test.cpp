@@ -1,0 +1,130 @@
+#include "platform/SettingsStore.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace skyvarre {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kDate = u"2024-04-03"_s;
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The stored value is neither the key's name nor a date in any form a person
+// or a program would recognise.
+void expectScrambled(const QString& iniPath)
+{
+    const QByteArray contents = contentsOf(iniPath);
+    ASSERT_FALSE(contents.isEmpty()) << "nothing was written to " << iniPath.toStdString();
+    EXPECT_TRUE(contents.contains("[Settings]"));
+    EXPECT_FALSE(contents.contains("Duration"));
+    EXPECT_FALSE(contents.contains(kDate.toUtf8()));
+
+    QSettings raw(iniPath, QSettings::IniFormat);
+    raw.beginGroup(u"Settings"_s);
+    ASSERT_EQ(raw.childKeys().size(), 1);
+    const QString storedValue = raw.value(raw.childKeys().front()).toString();
+    EXPECT_FALSE(QDate::fromString(storedValue, Qt::ISODate).isValid());
+    EXPECT_FALSE(QDate::fromString(storedValue, u"yyyyMMdd"_s).isValid());
+}
+
+class SettingsStoreFile : public ::testing::Test
+{
+protected:
+    QString iniPath() const { return m_folder.filePath(u"store.ini"_s); }
+    QTemporaryDir m_folder;
+};
+
+TEST_F(SettingsStoreFile, readsNothingBeforeAnythingIsRecorded)
+{
+    EXPECT_EQ(SettingsStore(iniPath()).reminderDate(), QString());
+}
+
+TEST_F(SettingsStoreFile, givesTheRecordedDateBackToTheNextRun)
+{
+    SettingsStore(iniPath()).setReminderDate(kDate);
+    EXPECT_EQ(SettingsStore(iniPath()).reminderDate(), kDate);
+}
+
+TEST_F(SettingsStoreFile, writesTheDateOutBeforeTheStoreGoesAway)
+{
+    SettingsStore store(iniPath());
+    store.setReminderDate(kDate);
+    // Read from the file itself while the store still exists (QSettings
+    // objects in one process share unwritten changes): a process ended at
+    // this point keeps the date.
+    EXPECT_TRUE(contentsOf(iniPath()).contains("[Settings]"));
+}
+
+TEST_F(SettingsStoreFile, storesKeyAndValueScrambled)
+{
+    SettingsStore(iniPath()).setReminderDate(kDate);
+    expectScrambled(iniPath());
+}
+
+TEST_F(SettingsStoreFile, overwritesTheOneValue)
+{
+    SettingsStore store(iniPath());
+    store.setReminderDate(u"2020-01-01"_s);
+    store.setReminderDate(kDate);
+    EXPECT_EQ(SettingsStore(iniPath()).reminderDate(), kDate);
+    expectScrambled(iniPath());
+}
+
+// The real per-user store, pointed at a temporary configuration folder.
+class UserSettingsStore : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+        m_hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+        // A folder that does not exist yet, as on a fresh account.
+        qputenv("XDG_CONFIG_HOME", m_folder.filePath(u"config"_s).toUtf8());
+    }
+    void TearDown() override
+    {
+        if (m_hadConfigHome) {
+            qputenv("XDG_CONFIG_HOME", m_savedConfigHome);
+        } else {
+            qunsetenv("XDG_CONFIG_HOME");
+        }
+    }
+
+    // Named after the executable, with no organisation folder.
+    QString expectedIniPath() const
+    {
+        return m_folder.filePath(u"config/"_s) +
+               QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + u".ini"_s;
+    }
+
+    QTemporaryDir m_folder;
+    QByteArray m_savedConfigHome;
+    bool m_hadConfigHome = false;
+};
+
+TEST_F(UserSettingsStore, keepsTheDateInAnIniFileNamedAfterTheProgram)
+{
+    SettingsStore().setReminderDate(kDate);
+
+    EXPECT_TRUE(QFileInfo::exists(expectedIniPath())) << expectedIniPath().toStdString();
+    EXPECT_EQ(SettingsStore().reminderDate(), kDate);
+    expectScrambled(expectedIniPath());
+}
+
+} // namespace
+} // namespace skyvarre

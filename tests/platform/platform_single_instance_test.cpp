@@ -1,0 +1,187 @@
+#include "platform/SingleInstanceGuard.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace skyvarre {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kWaitMs = 20000;
+
+// One copy of a guarded program (single_instance_probe) with its runtime
+// folder set to the test's temporary folder.
+class Copy
+{
+public:
+    explicit Copy(const QString& runtimeFolder)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtimeFolder);
+        m_process.setProcessEnvironment(environment);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(QString::fromUtf8(SINGLE_INSTANCE_PROBE), {});
+    }
+
+    ~Copy()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(kWaitMs);
+        }
+    }
+
+    Copy(const Copy&) = delete;
+    Copy& operator=(const Copy&) = delete;
+
+    // Waits until the copy is up and waiting to ask its guard.
+    bool waitUntilReady() { return readLine() == "ready"; }
+
+    // Lets the copy ask its guard.
+    void ask() { m_process.write("ask\n"); }
+
+    // "running" when the copy found no other, "refused" when it did.
+    QByteArray answer() { return readLine(); }
+
+    // Starts the copy and returns its answer.
+    QByteArray start()
+    {
+        if (!waitUntilReady()) {
+            return "not ready";
+        }
+        ask();
+        return answer();
+    }
+
+    // Ends the copy normally; it gives its lock back on the way out.
+    bool quit()
+    {
+        m_process.closeWriteChannel();
+        return m_process.waitForFinished(kWaitMs) && m_process.exitCode() == 0;
+    }
+
+    // Ends the copy with SIGKILL, the way a crash ends it, and reaps it.
+    bool killOutright()
+    {
+        m_process.kill();
+        return m_process.waitForFinished(kWaitMs) && m_process.exitStatus() == QProcess::CrashExit;
+    }
+
+private:
+    QByteArray readLine()
+    {
+        while (!m_process.canReadLine()) {
+            if (!m_process.waitForReadyRead(kWaitMs)) {
+                return "no answer";
+            }
+        }
+        return m_process.readLine().trimmed();
+    }
+
+    QProcess m_process;
+};
+
+class SingleInstance : public ::testing::Test
+{
+protected:
+    QString lockFile() const { return m_runtimeFolder.filePath(u"single_instance_probe.lock"_s); }
+    QTemporaryDir m_runtimeFolder;
+};
+
+TEST_F(SingleInstance, refusesASecondCopyUntilTheFirstHasEnded)
+{
+    Copy first(m_runtimeFolder.path());
+    ASSERT_EQ(first.start(), "running");
+    EXPECT_TRUE(QFileInfo::exists(lockFile())) << "the lock is not in the runtime folder";
+
+    Copy second(m_runtimeFolder.path());
+    EXPECT_EQ(second.start(), "refused");
+    EXPECT_TRUE(second.quit());
+
+    ASSERT_TRUE(first.quit());
+    EXPECT_FALSE(QFileInfo::exists(lockFile()));
+    Copy third(m_runtimeFolder.path());
+    EXPECT_EQ(third.start(), "running");
+}
+
+TEST_F(SingleInstance, aCopyKilledOutrightDoesNotBlockTheNextStart)
+{
+    Copy killed(m_runtimeFolder.path());
+    ASSERT_EQ(killed.start(), "running");
+    ASSERT_TRUE(killed.killOutright());
+    ASSERT_TRUE(QFileInfo::exists(lockFile())) << "the killed copy should leave its lock behind";
+
+    Copy next(m_runtimeFolder.path());
+    EXPECT_EQ(next.start(), "running");
+    Copy another(m_runtimeFolder.path());
+    EXPECT_EQ(another.start(), "refused");
+}
+
+TEST_F(SingleInstance, ofCopiesStartedAtTheSameMomentExactlyOneRuns)
+{
+    constexpr int kRounds = 10;
+    constexpr int kCopies = 3;
+    for (int round = 0; round < kRounds; ++round) {
+        std::vector<std::unique_ptr<Copy>> copies;
+        for (int index = 0; index < kCopies; ++index) {
+            copies.push_back(std::make_unique<Copy>(m_runtimeFolder.path()));
+        }
+        // Every copy is up and waiting; then all ask at once.
+        for (auto& copy : copies) {
+            ASSERT_TRUE(copy->waitUntilReady());
+        }
+        for (auto& copy : copies) {
+            copy->ask();
+        }
+        int running = 0;
+        for (auto& copy : copies) {
+            const QByteArray answer = copy->answer();
+            ASSERT_TRUE(answer == "running" || answer == "refused") << answer.constData();
+            running += answer == "running" ? 1 : 0;
+        }
+        EXPECT_EQ(running, 1) << "in round " << round;
+        for (auto& copy : copies) {
+            EXPECT_TRUE(copy->quit());
+        }
+    }
+}
+
+TEST(SingleInstanceGuard, countsAGuardOfThisProcessAsAnotherCopy)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"program.lock"_s);
+    {
+        SingleInstanceGuard first(path);
+        ASSERT_FALSE(first.anotherCopyIsRunning());
+        SingleInstanceGuard second(path);
+        EXPECT_TRUE(second.anotherCopyIsRunning());
+    }
+    SingleInstanceGuard afterwards(path);
+    EXPECT_FALSE(afterwards.anotherCopyIsRunning());
+}
+
+TEST(SingleInstanceGuard, letsTheProgramRunWhenNoLockCanBeWritten)
+{
+    QTemporaryDir folder;
+    const QString notAFolder = folder.filePath(u"file"_s);
+    QFile file(notAFolder);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    SingleInstanceGuard guard(notAFolder + u"/program.lock"_s);
+    EXPECT_FALSE(guard.anotherCopyIsRunning());
+}
+
+} // namespace
+} // namespace skyvarre

@@ -34,7 +34,8 @@ inline const QString kOtherPrograms = QStringLiteral(
     "Varnholt Softwares offers a large collection of programs on astrology, psychic "
     "subjects, tarot, numerology and the occult.\n\n"
     "They are simple to use and full of information. Try them, and share them with your "
-    "friends and family!");
+    "friends and family!\n\n"
+    "The whole collection is waiting for you on our web site: click the link below.");
 
 // Messages of the window's own checks; the submission's further checks carry theirs.
 inline const QString kEmailCannotContainSpace =

@@ -2,6 +2,7 @@
 
 #include "Look.h"
 #include "ReferFriendTexts.h"
+#include "WindowFrame.h"
 #include "WindowHost.h"
 #include "platform/Prompts.h"
 #include "platform/RandomSource.h"
@@ -13,36 +14,33 @@
 #include <QFocusEvent>
 #include <QFont>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QScreen>
+#include <QShowEvent>
 
+#include <algorithm>
 #include <utility>
 
 namespace skyvarre {
 
+using look::TextStyle;
+using look::verdana;
+
 namespace {
 
-// Client area 11115 x 4725 twips at 15 twips to a pixel.
-constexpr QSize kClientSize{741, 315};
+// The frames are navy over their whole rectangle, the strip above the border
+// line included; the line runs through the middle of the white caption.
+const QString kFrameStyle =
+    QStringLiteral("QGroupBox { background-color: %1; background-clip: margin;"
+                   " border: 2px groove %2; margin-top: 7px; }"
+                   "QGroupBox::title { subcontrol-origin: margin;"
+                   " left: 6px; padding: 0px 2px; color: %3; }")
+        .arg(QColor(look::kNavy).name(), QColor(look::kButtonFace).name(),
+             QColor(look::kWhite).name());
 
-constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
-                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                         Qt::WindowCloseButtonHint;
-
-// Both frames are filled navy by their palette; the style sheet only draws the
-// border line through the middle of the caption and paints the caption white.
-const QString kFrameStyle = QStringLiteral("QGroupBox { border: 2px groove %1; margin-top: 7px; }"
-                                           "QGroupBox::title { subcontrol-origin: margin;"
-                                           " left: 6px; padding: 0px 2px; color: %2; }")
-                                .arg(QColor(look::kButtonFace).name(), QColor(look::kWhite).name());
-
-QFont makeFont(const QString& family, qreal points, QFont::Weight weight)
+QFont sansSerif(qreal points)
 {
-    // Every property is set explicitly so that a control inside a frame never
-    // inherits the frame's bold caption font.
-    QFont font(family);
+    QFont font(look::kSansSerif);
     font.setPointSizeF(points);
-    font.setWeight(weight);
+    font.setBold(false);
     font.setUnderline(false);
     return font;
 }
@@ -60,21 +58,6 @@ std::size_t supportTextIndex(float r)
     }
     const auto k = static_cast<std::size_t>(r * static_cast<float>(kLast + 1));
     return std::min(k, kLast);
-}
-
-void setTextColour(QWidget& widget, QRgb colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget.setPalette(palette);
-}
-
-void fillBackground(QWidget& widget, QRgb colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, colour);
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
 }
 
 // Focus that moves because another window or a popup menu came and went is not
@@ -98,59 +81,61 @@ frmReferFriend::frmReferFriend(WindowHost& host, QWidget* parent)
         {m_ui->txtFriendEmail, placeholders.friendEmail},
         {m_ui->txtMessage, placeholders.message},
     }};
+
+    setUpFixedWindow(*this, WindowKind::Main);
     applyLook();
+    setInitialTexts();
     connectHandlers();
     Form_Load();
+    m_ui->cmdClose->setFocus();
 }
 
 frmReferFriend::~frmReferFriend() = default;
 
 void frmReferFriend::applyLook()
 {
-    setWindowFlags(kWindowFlags);
-    setWindowTitle(look::kCaption);
-    setFixedSize(kClientSize);
-    fillBackground(*this, look::kWhite);
-    if (const QScreen* const shown = screen()) {
-        move(shown->availableGeometry().center() - rect().center());
-    }
+    look::fillBackground(*this, look::kWhite);
+    setFont(verdana(look::kNormalPoints));
 
-    const QFont formFont = makeFont(look::kSansSerif, 8.25, QFont::Normal);
-    const QFont frameCaption = makeFont(look::kVerdana, 9.75, QFont::Bold);
+    // Every control inside a frame gets a font of its own, so that none takes
+    // over the frame's bold caption font.
+    const QFont field = verdana(look::kNormalPoints);
+    const QFont frameCaption = verdana(look::kTitlePoints, TextStyle::Bold);
     const std::pair<QWidget*, QFont> fonts[] = {
-        {this, formFont},
-        {m_ui->Label1, makeFont(look::kSansSerif, 18, QFont::Normal)},
-        {m_ui->Label2, makeFont(look::kVerdana, 9.75, QFont::Bold)},
+        {m_ui->Label1, sansSerif(18)},
+        {m_ui->Label2, verdana(look::kTitlePoints, TextStyle::Bold)},
         {m_ui->Frame2, frameCaption},
+        {m_ui->txtName, field},
+        {m_ui->txtEmail, field},
+        {m_ui->txtFriendName, field},
+        {m_ui->txtFriendEmail, field},
+        {m_ui->txtMessage, field},
+        {m_ui->cmdSubmit, verdana(look::kNormalPoints, TextStyle::Bold)},
         {m_ui->Frame6, frameCaption},
-        {m_ui->txtName, formFont},
-        {m_ui->txtEmail, formFont},
-        {m_ui->txtFriendName, formFont},
-        {m_ui->txtFriendEmail, formFont},
-        {m_ui->txtMessage, formFont},
-        {m_ui->cmdSubmit, makeFont(look::kVerdana, 8.25, QFont::Bold)},
-        {m_ui->Label3, makeFont(look::kVerdana, 9, QFont::Normal)},
-        {m_ui->lblGoToHome, formFont},
+        {m_ui->Label3, verdana(look::kLargePoints)},
+        {m_ui->lblGoToHome, verdana(look::kNormalPoints, TextStyle::BoldUnderlined)},
     };
     for (const auto& [widget, font] : fonts) {
         widget->setFont(font);
     }
 
-    for (QWidget* frame : {m_ui->Frame2, m_ui->Frame6}) {
-        fillBackground(*frame, look::kNavy);
-        frame->setStyleSheet(kFrameStyle);
-    }
-    setTextColour(*m_ui->Label3, look::kWhite);
-    setTextColour(*m_ui->lblGoToHome, look::kYellow);
+    m_ui->Frame2->setStyleSheet(kFrameStyle);
+    m_ui->Frame6->setStyleSheet(kFrameStyle);
+    look::setTextColour(*m_ui->Label3, look::kWhite);
+    look::setTextColour(*m_ui->lblGoToHome, look::kYellow);
+    look::setButtonFace(*m_ui->cmdClose);
+    look::setButtonFace(*m_ui->cmdSubmit);
 
-    const QIcon icon(QStringLiteral(":/icons/skyvarre-32.png"));
-    setWindowIcon(icon);
-    m_ui->Picture1->setPixmap(icon.pixmap(m_ui->Picture1->size()));
+    m_ui->Picture1->setPixmap(programIcon().pixmap(32));
+}
 
+void frmReferFriend::setInitialTexts()
+{
     m_ui->Label1->setText(look::kCaption);
+    // The support text before the load steps choose one.
+    m_ui->Label2->setText(referfriend::kSupportTexts[1]);
     m_ui->Check1->setText(referfriend::kVisitForumNow);
     m_ui->Label3->setText(referfriend::kOtherPrograms);
-    m_ui->Label2->setText(referfriend::kSupportTexts[1]);
     for (const FormField& field : m_formFields) {
         setFieldText(*field.widget, field.placeholder);
     }
@@ -158,8 +143,6 @@ void frmReferFriend::applyLook()
     // the prompt, so entering the field keeps it and an untouched form submits it.
     setFieldText(*m_ui->txtMessage,
                  formField(m_ui->txtMessage)->placeholder + QStringLiteral("\r\n"));
-
-    m_ui->cmdClose->setFocus();
 }
 
 void frmReferFriend::connectHandlers()
@@ -169,11 +152,10 @@ void frmReferFriend::connectHandlers()
     // toggled rather than clicked: unticking from the handler raises it again,
     // and that second run must see the box unticked and do nothing.
     connect(m_ui->Check1, &QCheckBox::toggled, this, &frmReferFriend::Check1_Click);
-
+    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this, &frmReferFriend::lblGoToHome_Click);
     for (const FormField& field : m_formFields) {
         field.widget->installEventFilter(this);
     }
-    m_ui->lblGoToHome->installEventFilter(this);
 }
 
 void frmReferFriend::Form_Load()
@@ -230,6 +212,16 @@ void frmReferFriend::closeEvent(QCloseEvent* event)
     m_host.CloseAllAndEnd();
 }
 
+void frmReferFriend::showEvent(QShowEvent* event)
+{
+    // Centred when first shown; after that it stays where the user put it.
+    if (!event->spontaneous() && !m_placed) {
+        centreOnScreen(*this);
+        m_placed = true;
+    }
+    QWidget::showEvent(event);
+}
+
 void frmReferFriend::Check1_Click()
 {
     if (!m_ui->Check1->isChecked()) {
@@ -278,15 +270,6 @@ bool frmReferFriend::eventFilter(QObject* watched, QEvent* event)
         if (watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail) {
             return emailField_KeyPress(*static_cast<QLineEdit*>(watched),
                                        *static_cast<QKeyEvent*>(event));
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        if (watched == m_ui->lblGoToHome) {
-            const auto& mouse = *static_cast<QMouseEvent*>(event);
-            if (mouse.button() == Qt::LeftButton &&
-                m_ui->lblGoToHome->rect().contains(mouse.position().toPoint())) {
-                lblGoToHome_Click();
-            }
         }
         break;
     default:

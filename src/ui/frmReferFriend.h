@@ -34,6 +34,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     enum class Focus
@@ -50,6 +51,7 @@ private:
     };
 
     void applyLook();
+    void setInitialTexts();
     void connectHandlers();
     void Form_Load();
 
@@ -66,6 +68,7 @@ private:
     std::unique_ptr<Ui::frmReferFriend> m_ui;
     WindowHost& m_host;
     std::array<FormField, 5> m_formFields;
+    bool m_placed = false;
 };
 
 } // namespace skyvarre

@@ -15,6 +15,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QShowEvent>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <utility>
@@ -281,9 +282,19 @@ bool frmReferFriend::eventFilter(QObject* watched, QEvent* event)
 QString frmReferFriend::fieldText(const QWidget& field) const
 {
     if (&field == m_ui->txtMessage) {
-        // The message box keeps line breaks as paragraph ends; the form submits
-        // them as carriage return and line feed, as a Windows text box holds them.
-        return m_ui->txtMessage->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+        // The message box keeps line breaks as paragraph and line separators;
+        // the form submits them as carriage return and line feed, as a Windows
+        // text box holds them. The raw text, unlike toPlainText(), also keeps
+        // non-breaking spaces as typed.
+        QString text;
+        for (const QChar character : m_ui->txtMessage->document()->toRawText()) {
+            if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) {
+                text += QStringLiteral("\r\n");
+            } else {
+                text += character;
+            }
+        }
+        return text;
     }
     return static_cast<const QLineEdit&>(field).text();
 }

@@ -17,6 +17,7 @@
 #include <QtTest>
 
 using namespace skyvarre;
+using namespace Qt::StringLiterals;
 using skyvarre::test::FakeWindowHost;
 
 namespace {
@@ -131,7 +132,7 @@ private slots:
     void staysOnTopWithoutMinimiseOrMaximise();
     void submissionChecks_data();
     void submissionChecks();
-    void entryDropsOnlySpacesAndKeepsLineBreaksAsCrLf();
+    void entryDropsOnlySpacesAndCarriesLineBreaksAsCrLf();
     void untouchedMessageArrivesWithItsLineBreak();
     void closing_data();
     void closing();
@@ -531,13 +532,13 @@ void tst_frmReferFriend::submissionChecks()
     }
 }
 
-void tst_frmReferFriend::entryDropsOnlySpacesAndKeepsLineBreaksAsCrLf()
+void tst_frmReferFriend::entryDropsOnlySpacesAndCarriesLineBreaksAsCrLf()
 {
     FakeWindowHost host;
     frmReferFriend window(host);
     setTextOf(window.findChild<QWidget*>("txtName"), "  Ann Lee\t ");
     setTextOf(window.findChild<QWidget*>("txtEmail"), " same@example.org");
-    setTextOf(window.findChild<QWidget*>("txtMessage"), " Hi\nthere\r\n ");
+    setTextOf(window.findChild<QWidget*>("txtMessage"), u" Hi\u00a0you\nthere\r\n "_s);
     setTextOf(window.findChild<QWidget*>("txtFriendName"), "\tBob");
     setTextOf(window.findChild<QWidget*>("txtFriendEmail"), "same@example.org ");
 
@@ -545,7 +546,7 @@ void tst_frmReferFriend::entryDropsOnlySpacesAndKeepsLineBreaksAsCrLf()
 
     QCOMPARE(TellAFriendEntry.name, QStringLiteral("Ann Lee\t"));
     QCOMPARE(TellAFriendEntry.email, QStringLiteral("same@example.org"));
-    QCOMPARE(TellAFriendEntry.message, QStringLiteral("Hi\r\nthere\r\n"));
+    QCOMPARE(TellAFriendEntry.message, u"Hi\u00a0you\r\nthere\r\n"_s);
     QCOMPARE(TellAFriendEntry.friendName, QStringLiteral("\tBob"));
     QCOMPARE(TellAFriendEntry.friendEmail, QStringLiteral("same@example.org"));
     QCOMPARE(host.fakePrompts.messages.size(), 1);

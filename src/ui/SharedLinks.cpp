@@ -6,8 +6,7 @@ namespace skyvarre {
 
 QString bannerText()
 {
-    return QStringLiteral("Meet other stargazers on the Varnholt Softwares discussion forum: "
-                          "questions, answers and friendly talk about astrology. Visit us at ") +
+    return QStringLiteral("Talk astrology with other readers on our discussion forum. Visit ") +
            pageAddress(Page::Home);
 }
 

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -97,6 +98,14 @@ void frmDisplay::applyLook()
     setButtonFace(*m_ui->cmdExit);
     m_ui->Label12->adjustSize();
     m_ui->lblSednaSign->adjustSize();
+
+    // The sign name follows the sentence on its line. A substitute for Verdana
+    // may run wider, so the name moves right rather than touch the sentence.
+    const QLabel& sentence = *m_ui->Label12;
+    QLabel& signName = *m_ui->lblSednaSign;
+    const int afterSentence = sentence.geometry().right() + 1 +
+                              sentence.fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    signName.move(std::max(signName.x(), afterSentence), signName.y());
 }
 
 void frmDisplay::connectHandlers()

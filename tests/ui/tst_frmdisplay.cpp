@@ -1,0 +1,321 @@
+#include "OpenedPages.h"
+#include "Screenshot.h"
+#include "WindowInspection.h"
+#include "sign/Interpretation.h"
+#include "support/FakeWindowHost.h"
+#include "ui/Fonts.h"
+#include "ui/frmDisplay.h"
+#include "web/LinkTable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace skyvarre;
+using skyvarre::test::control;
+using skyvarre::test::FakeWindowHost;
+using skyvarre::test::menuLines;
+using skyvarre::test::OpenedPages;
+using skyvarre::test::toQString;
+
+namespace {
+
+class HostRecordingAboutOwner : public FakeWindowHost
+{
+public:
+    void showAbout(QWidget* owner) override
+    {
+        ++showAboutCalls;
+        aboutOwner = owner;
+    }
+
+    QWidget* aboutOwner = nullptr;
+};
+
+} // namespace
+
+class tst_frmDisplay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void newWindowShowsTheAriesTextAndFocusesExit();
+    void windowHasAFixedClientAreaCaptionAndIcon();
+    void tabOrderIsExitThenBack();
+    void signNameStandsBesideTheSentence_data();
+    void signNameStandsBesideTheSentence();
+
+    void backAndExit_data();
+    void backAndExit();
+    void enterAndEscape_data();
+    void enterAndEscape();
+
+    void menusAreBuiltAsDesigned();
+    void switchedOffItemCannotBeChosen();
+    void linksOpenTheirPages_data();
+    void linksOpenTheirPages();
+    void aboutOpensOverThisWindow();
+
+    void screenshot();
+
+private:
+    void showActive();
+
+    std::unique_ptr<HostRecordingAboutOwner> m_host;
+    std::unique_ptr<frmDisplay> m_window;
+    std::unique_ptr<OpenedPages> m_pages;
+};
+
+void tst_frmDisplay::initTestCase()
+{
+    installFontSubstitutions();
+}
+
+void tst_frmDisplay::init()
+{
+    m_pages = std::make_unique<OpenedPages>();
+    m_host = std::make_unique<HostRecordingAboutOwner>();
+    m_window = std::make_unique<frmDisplay>(*m_host);
+}
+
+void tst_frmDisplay::cleanup()
+{
+    m_window.reset();
+    m_host.reset();
+    m_pages.reset();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_frmDisplay::showActive()
+{
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void tst_frmDisplay::newWindowShowsTheAriesTextAndFocusesExit()
+{
+    QCOMPARE(control<QLabel>(*m_window, "lblSignDesc").text(), toQString(kAriesInterpretation));
+    QCOMPARE(control<QLabel>(*m_window, "Label12").text(),
+             QStringLiteral("Sedna in your Chart is Placed in"));
+    QVERIFY(!m_window->isVisible()); // built hidden, for the find flow to fill
+    showActive();
+    QCOMPARE(QApplication::focusWidget(), &control<QPushButton>(*m_window, "cmdExit"));
+}
+
+void tst_frmDisplay::windowHasAFixedClientAreaCaptionAndIcon()
+{
+    showActive();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Skyvarre v1.15"));
+    QVERIFY(!m_window->windowIcon().isNull());
+    QCOMPARE(m_window->centralWidget()->size(), QSize(7215 / 15, 4095 / 15));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+void tst_frmDisplay::tabOrderIsExitThenBack()
+{
+    showActive();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &control<QPushButton>(*m_window, "cmdBack"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &control<QPushButton>(*m_window, "cmdExit"));
+}
+
+void tst_frmDisplay::signNameStandsBesideTheSentence_data()
+{
+    QTest::addColumn<QString>("sign");
+    QTest::newRow("Aries") << "Aries";
+    QTest::newRow("Taurus") << "Taurus";
+    QTest::newRow("Gemini") << "Gemini";
+    QTest::newRow("an empty sign") << "";
+}
+
+void tst_frmDisplay::signNameStandsBesideTheSentence()
+{
+    QFETCH(QString, sign);
+    m_window->setSednaSign(sign);
+    showActive();
+
+    const QLabel& sentence = control<QLabel>(*m_window, "Label12");
+    const QLabel& signName = control<QLabel>(*m_window, "lblSednaSign");
+    QCOMPARE(signName.text(), sign);
+    QVERIFY(signName.width() >= signName.sizeHint().width());
+    QCOMPARE(signName.y(), sentence.y());
+    const int gap = signName.x() - (sentence.geometry().right() + 1);
+    QVERIFY2(gap >= sentence.fontMetrics().horizontalAdvance(QLatin1Char(' ')),
+             "no blank between the sentence and the sign name");
+    QVERIFY(signName.geometry().right() < m_window->centralWidget()->width());
+    // A sign name never replaces the text below it.
+    QCOMPARE(control<QLabel>(*m_window, "lblSignDesc").text(), toQString(kAriesInterpretation));
+}
+
+void tst_frmDisplay::backAndExit_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("back"); // otherwise the window closes as by Exit
+
+    QTest::newRow("the Back button goes back") << "cmdBack" << true;
+    QTest::newRow("File > Back goes back") << "mnuFileBack" << true;
+    QTest::newRow("the Exit button closes") << "cmdExit" << false;
+    QTest::newRow("File > Exit closes") << "mnuExit" << false;
+    QTest::newRow("the close box closes") << "close box" << false;
+}
+
+void tst_frmDisplay::backAndExit()
+{
+    QFETCH(QString, way);
+    QFETCH(bool, back);
+    showActive();
+
+    if (auto* button = m_window->findChild<QPushButton*>(way))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else if (auto* item = m_window->findChild<QAction*>(way))
+        item->trigger();
+    else
+        QVERIFY(m_window->close());
+
+    // Back leaves discarding the window to the host, which closes it.
+    QCOMPARE(m_host->goBackCalls, back ? 1 : 0);
+    QCOMPARE(m_host->showFarewellCalls, back ? 0 : 1);
+    QCOMPARE(m_window->isVisible(), back);
+}
+
+void tst_frmDisplay::enterAndEscape_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("back"); // otherwise the window closes as by Exit
+
+    QTest::newRow("Enter on Exit presses Exit") << "cmdExit" << int(Qt::Key_Return) << false;
+    QTest::newRow("Space on Exit presses Exit") << "cmdExit" << int(Qt::Key_Space) << false;
+    QTest::newRow("Enter on Back presses Back") << "cmdBack" << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter on Back presses Back") << "cmdBack" << int(Qt::Key_Enter) << true;
+    QTest::newRow("Esc on Exit presses Exit") << "cmdExit" << int(Qt::Key_Escape) << false;
+    QTest::newRow("Esc on Back presses Exit") << "cmdBack" << int(Qt::Key_Escape) << false;
+    QTest::newRow("Enter with the focus off the buttons presses Exit")
+        << "frmDisplay" << int(Qt::Key_Return) << false;
+}
+
+void tst_frmDisplay::enterAndEscape()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(bool, back);
+    showActive();
+    QWidget* target = focus == m_window->objectName()
+                          ? m_window.get()
+                          : &control<QWidget>(*m_window, qPrintable(focus));
+    if (target != m_window.get())
+        target->setFocus();
+
+    QTest::keyClick(target, static_cast<Qt::Key>(key));
+
+    QCOMPARE(m_host->goBackCalls, back ? 1 : 0);
+    QCOMPARE(m_host->showFarewellCalls, back ? 0 : 1);
+    QCOMPARE(m_window->isVisible(), back);
+}
+
+void tst_frmDisplay::menusAreBuiltAsDesigned()
+{
+    QCOMPARE(menuLines(*m_window), QStringList({
+                                       "mnuFile &File",
+                                       "    mnuFileBack &Back",
+                                       "    mnuExit E&xit",
+                                       "mnuHelp &Help",
+                                       "    mnuOnline &Online Help",
+                                       "    mnuVisit &Visit Us Online",
+                                       "    mnuFileSep1 -",
+                                       "    mnuUpdate &Check for Software Update",
+                                       "    mnuFileSep2 -",
+                                       "    mnuAbout &About Software",
+                                       "mnuDonate &Donate",
+                                       "mnuMakeMoneyOnline Make Money &Online (off)",
+                                   }));
+}
+
+void tst_frmDisplay::switchedOffItemCannotBeChosen()
+{
+    showActive();
+    QAction& makeMoney = control<QAction>(*m_window, "mnuMakeMoneyOnline");
+    QMenuBar& menuBar = *m_window->menuBar();
+    QVERIFY(!menuBar.actionGeometry(&makeMoney).isEmpty()); // shown, greyed
+
+    QTest::mouseClick(&menuBar, Qt::LeftButton, {}, menuBar.actionGeometry(&makeMoney).center());
+    makeMoney.trigger();
+
+    QCOMPARE(m_pages->addresses, QStringList());
+}
+
+void tst_frmDisplay::linksOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("the banner opens the home page") << "Label61" << pageAddress(Page::Home);
+    QTest::newRow("the full-brand label opens the full-brand page")
+        << "lblFullBrand" << pageAddress(Page::FullBrand);
+    QTest::newRow("the co-brand label opens the co-brand page")
+        << "lblCobrand" << pageAddress(Page::CoBrand);
+    QTest::newRow("Online Help opens the help page")
+        << "mnuOnline" << pageAddress(Page::OnlineHelp);
+    QTest::newRow("Visit Us Online opens the home page") << "mnuVisit" << pageAddress(Page::Home);
+    QTest::newRow("Check for Software Update opens the download page")
+        << "mnuUpdate" << pageAddress(Page::Download);
+    QTest::newRow("Donate opens the donation page") << "mnuDonate" << pageAddress(Page::Donation);
+}
+
+void tst_frmDisplay::linksOpenTheirPages()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, address);
+    showActive();
+
+    if (auto* label = m_window->findChild<QLabel*>(opener)) {
+        QVERIFY(label->cursor().shape() == Qt::PointingHandCursor);
+        QVERIFY(label->font().bold() && label->font().underline());
+        QTest::mouseClick(label, Qt::LeftButton);
+    } else {
+        control<QAction>(*m_window, qPrintable(opener)).trigger();
+    }
+
+    QCOMPARE(m_pages->addresses, QStringList{address});
+    QVERIFY(m_window->isVisible());
+}
+
+void tst_frmDisplay::aboutOpensOverThisWindow()
+{
+    showActive();
+    control<QAction>(*m_window, "mnuAbout").trigger();
+    QCOMPARE(m_host->showAboutCalls, 1);
+    QCOMPARE(m_host->aboutOwner, m_window.get());
+}
+
+void tst_frmDisplay::screenshot()
+{
+    const QString folder = test::screenshotFolder();
+    if (folder.isEmpty())
+        QSKIP("SKYVARRE_SCREENSHOT_DIR is not set");
+    m_window->setSednaSign(QStringLiteral("Taurus"));
+    m_window->setSignDescription(toQString(kTaurusInterpretation));
+    showActive();
+    QVERIFY(test::saveScreenshot(*m_window, folder, QStringLiteral("frmDisplay.png")));
+}
+
+QTEST_MAIN(tst_frmDisplay)
+#include "moc_OpenedPages.cpp"
+#include "tst_frmdisplay.moc"

@@ -1,0 +1,726 @@
+#include "OpenedPages.h"
+#include "Screenshot.h"
+#include "WindowInspection.h"
+#include "sign/Interpretation.h"
+#include "support/FakeWindowHost.h"
+#include "ui/Fonts.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMain.h"
+#include "web/LinkTable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace skyvarre;
+using skyvarre::test::control;
+using skyvarre::test::FakePrompts;
+using skyvarre::test::FakeWindowHost;
+using skyvarre::test::menuLines;
+using skyvarre::test::OpenedPages;
+using skyvarre::test::toQString;
+
+Q_DECLARE_METATYPE(skyvarre::frmMain::PromotionLabel)
+
+namespace {
+
+// Builds a real result window at the first request, as the program does, and
+// discards it on Back, so that the find flow can be followed to its result.
+class HostWithResultWindow : public FakeWindowHost
+{
+public:
+    ~HostWithResultWindow() override { delete result; }
+
+    frmDisplay& resultWindow() override
+    {
+        if (result.isNull()) {
+            result = new frmDisplay(*this);
+            ++resultWindowsBuilt;
+        }
+        return *result;
+    }
+
+    void goBack() override
+    {
+        ++goBackCalls;
+        // Back runs inside a handler of the result window, so it goes later.
+        result->deleteLater();
+        result = nullptr;
+    }
+
+    void showAbout(QWidget* owner) override
+    {
+        ++showAboutCalls;
+        aboutOwner = owner;
+    }
+
+    QPointer<frmDisplay> result;
+    int resultWindowsBuilt = 0;
+    QWidget* aboutOwner = nullptr;
+};
+
+QStringList messageTexts(const FakePrompts& prompts)
+{
+    QStringList texts;
+    for (const FakePrompts::Message& message : prompts.messages) {
+        const bool information = message.icon == MessageIcon::Information;
+        texts.append(information ? message.text : QStringLiteral("(wrong icon) ") + message.text);
+    }
+    return texts;
+}
+
+} // namespace
+
+class tst_frmMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void newWindowShowsAnEmptyNameAndTheFirstDate();
+    void listsHoldEveryDayMonthAndYear();
+    void windowHasAFixedClientAreaCaptionAndIcon();
+    void tabOrderRunsFromNameToExit();
+    void labelsShowTheirWholeText();
+
+    void typedKeysAreFiltered_data();
+    void typedKeysAreFiltered();
+    void anAccentedLetterIsRefused();
+    void pastedTextIsNotFiltered_data();
+    void pastedTextIsNotFiltered();
+
+    void refusedFindShowsItsMessageAndChangesNothing_data();
+    void refusedFindShowsItsMessageAndChangesNothing();
+    void validFindFillsTheResultWindow_data();
+    void validFindFillsTheResultWindow();
+    void fileMenuFindWorksLikeTheButton();
+    void findBackFindUsesAFreshResultWindow();
+
+    void menusAreBuiltAsDesigned();
+    void switchedOffItemCannotBeChosen();
+    void linksOpenTheirPages_data();
+    void linksOpenTheirPages();
+    void onlyTheFrontPromotionIsSeenAndClicked_data();
+    void onlyTheFrontPromotionIsSeenAndClicked();
+    void aboutOpensOverThisWindow();
+
+    void enterAndEscape_data();
+    void enterAndEscape();
+    void everyWayOfClosingShowsTheFarewellWindow_data();
+    void everyWayOfClosingShowsTheFarewellWindow();
+
+    void screenshot();
+
+private:
+    void showActive();
+    void setEntries(const QString& name, const QString& day, const QString& month,
+                    const QString& year);
+
+    std::unique_ptr<HostWithResultWindow> m_host;
+    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<OpenedPages> m_pages;
+};
+
+void tst_frmMain::initTestCase()
+{
+    installFontSubstitutions();
+}
+
+void tst_frmMain::init()
+{
+    m_pages = std::make_unique<OpenedPages>();
+    m_host = std::make_unique<HostWithResultWindow>();
+    m_window = std::make_unique<frmMain>(*m_host);
+}
+
+void tst_frmMain::cleanup()
+{
+    m_window.reset();
+    m_host.reset();
+    m_pages.reset();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_frmMain::showActive()
+{
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void tst_frmMain::setEntries(const QString& name, const QString& day, const QString& month,
+                             const QString& year)
+{
+    control<QLineEdit>(*m_window, "txtName").setText(name);
+    control<QComboBox>(*m_window, "cboDate").setCurrentText(day);
+    control<QComboBox>(*m_window, "cboMonth").setCurrentText(month);
+    control<QComboBox>(*m_window, "cboYear").setCurrentText(year);
+}
+
+void tst_frmMain::newWindowShowsAnEmptyNameAndTheFirstDate()
+{
+    showActive();
+    QCOMPARE(control<QLineEdit>(*m_window, "txtName").text(), QString());
+    QCOMPARE(control<QComboBox>(*m_window, "cboDate").currentText(), QStringLiteral("1"));
+    QCOMPARE(control<QComboBox>(*m_window, "cboMonth").currentText(), QStringLiteral("January"));
+    QCOMPARE(control<QComboBox>(*m_window, "cboYear").currentText(), QStringLiteral("1900"));
+    QCOMPARE(QApplication::focusWidget(), &control<QLineEdit>(*m_window, "txtName"));
+    QCOMPARE(m_host->fakePrompts.messages.size(), 0);
+}
+
+void tst_frmMain::listsHoldEveryDayMonthAndYear()
+{
+    auto items = [this](const char* name) {
+        const QComboBox& list = control<QComboBox>(*m_window, name);
+        QStringList texts;
+        for (int index = 0; index < list.count(); ++index)
+            texts.append(list.itemText(index));
+        return texts;
+    };
+    QStringList days;
+    for (int day = 1; day <= 31; ++day)
+        days.append(QString::number(day));
+    QStringList years;
+    for (int year = 1900; year <= 2022; ++year)
+        years.append(QString::number(year));
+
+    QCOMPARE(items("cboDate"), days);
+    QCOMPARE(items("cboMonth"),
+             QStringList({"January", "February", "March", "April", "May", "June", "July", "August",
+                          "September", "October", "November", "December"}));
+    QCOMPARE(items("cboYear").size(), 123);
+    QCOMPARE(items("cboYear"), years);
+    for (const char* name : {"cboDate", "cboMonth", "cboYear"})
+        QVERIFY2(!control<QComboBox>(*m_window, name).isEditable(), name);
+}
+
+void tst_frmMain::windowHasAFixedClientAreaCaptionAndIcon()
+{
+    showActive();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Skyvarre v1.15"));
+    QVERIFY(!m_window->windowIcon().isNull());
+    QCOMPARE(m_window->centralWidget()->size(), QSize(7260 / 15, 5055 / 15));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QCOMPARE(m_window->centralWidget()->y(), m_window->menuBar()->height());
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+void tst_frmMain::tabOrderRunsFromNameToExit()
+{
+    showActive();
+    QStringList visited;
+    for (int step = 0; step < 6; ++step) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr);
+        visited.append(focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(visited,
+             QStringList({"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext", "cmdExit"}));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtName"));
+}
+
+void tst_frmMain::labelsShowTheirWholeText()
+{
+    showActive();
+    for (const char* name : {"Label1", "Label5", "Label7", "Label6", "Label2"}) {
+        const QLabel& label = control<QLabel>(*m_window, name);
+        QVERIFY2(label.width() >= label.sizeHint().width(), name);
+    }
+    // The text box and the lists keep their designed places on the name and date rows.
+    const QLabel& dateOfBirth = control<QLabel>(*m_window, "Label2");
+    QVERIFY(dateOfBirth.geometry().right() < control<QComboBox>(*m_window, "cboDate").x());
+}
+
+void tst_frmMain::typedKeysAreFiltered_data()
+{
+    QTest::addColumn<QTestEventList>("keys");
+    QTest::addColumn<QString>("expectedName");
+    QTest::addColumn<int>("expectedMessages");
+
+    auto typed = [](const char* characters) {
+        QTestEventList keys;
+        for (const char* character = characters; *character != '\0'; ++character)
+            keys.addKeyClick(*character);
+        return keys;
+    };
+
+    QTest::newRow("a small letter goes in as a capital") << typed("a") << "A" << 0;
+    QTest::newRow("a capital stays a capital") << typed("Z") << "Z" << 0;
+    QTest::newRow("a typed name arrives in capitals") << typed("anna") << "ANNA" << 0;
+    QTest::newRow("a digit is refused with a message") << typed("7") << "" << 1;
+    QTest::newRow("characters beside the letter ranges are refused") << typed("[`{@") << "" << 4;
+    QTest::newRow("a refused key between letters leaves the letters") << typed("a7b") << "AB" << 1;
+    QTest::newRow("space goes in without a message") << typed("a b") << "A B" << 0;
+
+    QTestEventList backspace = typed("ab");
+    backspace.addKeyClick(Qt::Key_Backspace);
+    QTest::newRow("Backspace deletes without a message") << backspace << "A" << 0;
+
+    QTestEventList cursor = typed("ab");
+    cursor.addKeyClick(Qt::Key_Left);
+    cursor.addKeyClick('c');
+    QTest::newRow("a letter goes in at the cursor") << cursor << "ACB" << 0;
+
+    QTestEventList controlV;
+    controlV.addKeyClick(Qt::Key_V, Qt::ControlModifier);
+    QTest::newRow("Ctrl+V is a refused key and pastes nothing") << controlV << "" << 1;
+}
+
+void tst_frmMain::typedKeysAreFiltered()
+{
+    QFETCH(QTestEventList, keys);
+    QFETCH(QString, expectedName);
+    QFETCH(int, expectedMessages);
+    QGuiApplication::clipboard()->setText(QStringLiteral("PASTED"));
+    showActive();
+
+    QLineEdit& name = control<QLineEdit>(*m_window, "txtName");
+    keys.simulate(&name);
+
+    QCOMPARE(name.text(), expectedName);
+    QStringList expected;
+    for (int count = 0; count < expectedMessages; ++count)
+        expected.append(QStringLiteral("Please Enter only Letters"));
+    QCOMPARE(messageTexts(m_host->fakePrompts), expected);
+    QVERIFY(m_window->isVisible());
+}
+
+void tst_frmMain::anAccentedLetterIsRefused()
+{
+    showActive();
+    QLineEdit& name = control<QLineEdit>(*m_window, "txtName");
+    QTest::sendKeyEvent(QTest::Click, &name, Qt::Key_Eacute, QStringLiteral("\u00e9"),
+                        Qt::NoModifier);
+    QCOMPARE(name.text(), QString());
+    QCOMPARE(messageTexts(m_host->fakePrompts), QStringList{"Please Enter only Letters"});
+}
+
+void tst_frmMain::pastedTextIsNotFiltered_data()
+{
+    QTest::addColumn<QString>("pasted");
+
+    QString mixed;
+    for (int index = 0; index < 100000; ++index)
+        mixed.append(QChar(u"a7 [\u00e9\u540d"[index % 6]));
+    QTest::newRow("digits and punctuation") << QStringLiteral("R2-D2 & C-3PO!");
+    QTest::newRow("letters beyond Latin and a surrogate pair")
+        << QStringLiteral("Zo\u00eb \u540d\u524d \U0001F600");
+    QTest::newRow("a hundred thousand characters") << mixed;
+}
+
+void tst_frmMain::pastedTextIsNotFiltered()
+{
+    QFETCH(QString, pasted);
+    showActive();
+    QLineEdit& name = control<QLineEdit>(*m_window, "txtName");
+    QGuiApplication::clipboard()->setText(pasted);
+
+    name.paste();
+
+    QCOMPARE(name.text(), pasted.left(name.maxLength()));
+    QCOMPARE(m_host->fakePrompts.messages.size(), 0);
+
+    // Whatever the name holds, the checks decide: any name that is not empty passes.
+    QTest::mouseClick(&control<QPushButton>(*m_window, "cmdNext"), Qt::LeftButton);
+    QCOMPARE(m_host->fakePrompts.messages.size(), 0);
+    QCOMPARE(m_host->showResultCalls, 1);
+}
+
+void tst_frmMain::refusedFindShowsItsMessageAndChangesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("focusGoesToName");
+
+    const QString nameMessage = QStringLiteral("Please Enter Your Name");
+    const QString februaryMessage = QStringLiteral("Please Enter Correct Date Or Month!");
+    const QString day31Message = QStringLiteral("Please Enter Correct Date Or Month !");
+
+    QTest::newRow("an empty name is refused") << ""
+                                              << "1"
+                                              << "January"
+                                              << "1990" << nameMessage << true;
+    QTest::newRow("an empty name with 31 April gives only the name message")
+        << ""
+        << "31"
+        << "April"
+        << "1950" << nameMessage << true;
+    QTest::newRow("29 February 1901 is refused") << "ANNA"
+                                                 << "29"
+                                                 << "February"
+                                                 << "1901" << februaryMessage << false;
+    QTest::newRow("30 February 2000 is refused") << "ANNA"
+                                                 << "30"
+                                                 << "February"
+                                                 << "2000" << februaryMessage << false;
+    QTest::newRow("31 February 1904 is refused") << "ANNA"
+                                                 << "31"
+                                                 << "February"
+                                                 << "1904" << februaryMessage << false;
+    QTest::newRow("31 April 1950 is refused") << "ANNA"
+                                              << "31"
+                                              << "April"
+                                              << "1950" << day31Message << false;
+    QTest::newRow("31 November 2022 is refused") << "ANNA"
+                                                 << "31"
+                                                 << "November"
+                                                 << "2022" << day31Message << false;
+}
+
+void tst_frmMain::refusedFindShowsItsMessageAndChangesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    QFETCH(QString, message);
+    QFETCH(bool, focusGoesToName);
+    showActive();
+    setEntries(name, day, month, year);
+    QPushButton& find = control<QPushButton>(*m_window, "cmdNext");
+
+    QTest::mouseClick(&find, Qt::LeftButton);
+
+    QCOMPARE(messageTexts(m_host->fakePrompts), QStringList{message});
+    QWidget* expectedFocus =
+        focusGoesToName ? static_cast<QWidget*>(&control<QLineEdit>(*m_window, "txtName")) : &find;
+    QCOMPARE(QApplication::focusWidget(), expectedFocus);
+    QCOMPARE(control<QLineEdit>(*m_window, "txtName").text(), name);
+    QCOMPARE(control<QComboBox>(*m_window, "cboDate").currentText(), day);
+    QCOMPARE(control<QComboBox>(*m_window, "cboMonth").currentText(), month);
+    QCOMPARE(control<QComboBox>(*m_window, "cboYear").currentText(), year);
+    QCOMPARE(m_host->resultWindowsBuilt, 0);
+    QCOMPARE(m_host->showResultCalls, 0);
+    QVERIFY(m_window->isVisible());
+}
+
+void tst_frmMain::validFindFillsTheResultWindow_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("description");
+
+    const QString aries = toQString(kAriesInterpretation);
+    const QString taurus = toQString(kTaurusInterpretation);
+    QTest::newRow("1 January 1900 is Aries") << "ANNA"
+                                             << "1"
+                                             << "January"
+                                             << "1900"
+                                             << "Aries" << aries;
+    QTest::newRow("1 January 1990 is Taurus") << "ANNA"
+                                              << "1"
+                                              << "January"
+                                              << "1990"
+                                              << "Taurus" << taurus;
+    QTest::newRow("1 January 1950 is Aries") << "ANNA"
+                                             << "1"
+                                             << "January"
+                                             << "1950"
+                                             << "Aries" << aries;
+    QTest::newRow("31 December 2022 is Taurus") << "ANNA"
+                                                << "31"
+                                                << "December"
+                                                << "2022"
+                                                << "Taurus" << taurus;
+    QTest::newRow("a name of one blank passes") << " "
+                                                << "1"
+                                                << "January"
+                                                << "1990"
+                                                << "Taurus" << taurus;
+}
+
+void tst_frmMain::validFindFillsTheResultWindow()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    QFETCH(QString, sign);
+    QFETCH(QString, description);
+    showActive();
+    setEntries(name, day, month, year);
+
+    QTest::mouseClick(&control<QPushButton>(*m_window, "cmdNext"), Qt::LeftButton);
+
+    QCOMPARE(m_host->fakePrompts.messages.size(), 0);
+    QCOMPARE(m_host->resultWindowsBuilt, 1);
+    QCOMPARE(m_host->showResultCalls, 1);
+    QVERIFY(m_host->result);
+    const QLabel& signLabel = control<QLabel>(*m_host->result, "lblSednaSign");
+    QCOMPARE(signLabel.text(), sign);
+    QVERIFY(signLabel.width() >= signLabel.sizeHint().width());
+    QCOMPARE(control<QLabel>(*m_host->result, "lblSignDesc").text(), description);
+}
+
+void tst_frmMain::fileMenuFindWorksLikeTheButton()
+{
+    showActive();
+    control<QAction>(*m_window, "mnuFindSign").trigger();
+    QCOMPARE(messageTexts(m_host->fakePrompts), QStringList{"Please Enter Your Name"});
+    QCOMPARE(QApplication::focusWidget(), &control<QLineEdit>(*m_window, "txtName"));
+
+    setEntries(QStringLiteral("ANNA"), QStringLiteral("1"), QStringLiteral("January"),
+               QStringLiteral("1990"));
+    control<QAction>(*m_window, "mnuFindSign").trigger();
+    QCOMPARE(m_host->showResultCalls, 1);
+    QCOMPARE(control<QLabel>(*m_host->result, "lblSednaSign").text(), QStringLiteral("Taurus"));
+}
+
+void tst_frmMain::findBackFindUsesAFreshResultWindow()
+{
+    showActive();
+    setEntries(QStringLiteral("ANNA"), QStringLiteral("1"), QStringLiteral("January"),
+               QStringLiteral("1990"));
+    QPushButton& find = control<QPushButton>(*m_window, "cmdNext");
+    QTest::mouseClick(&find, Qt::LeftButton);
+    QPointer<frmDisplay> first = m_host->result;
+    QCOMPARE(control<QLabel>(*first, "lblSednaSign").text(), QStringLiteral("Taurus"));
+
+    first->cmdBack_Click();
+    QTRY_VERIFY(first.isNull());
+    QCOMPARE(control<QLineEdit>(*m_window, "txtName").text(), QStringLiteral("ANNA"));
+    QCOMPARE(control<QComboBox>(*m_window, "cboYear").currentText(), QStringLiteral("1990"));
+
+    control<QComboBox>(*m_window, "cboYear").setCurrentText(QStringLiteral("1950"));
+    QTest::mouseClick(&find, Qt::LeftButton);
+    QCOMPARE(m_host->resultWindowsBuilt, 2);
+    QCOMPARE(control<QLabel>(*m_host->result, "lblSednaSign").text(), QStringLiteral("Aries"));
+    QCOMPARE(control<QLabel>(*m_host->result, "lblSignDesc").text(),
+             toQString(kAriesInterpretation));
+}
+
+void tst_frmMain::menusAreBuiltAsDesigned()
+{
+    QCOMPARE(menuLines(*m_window), QStringList({
+                                       "mnuFile &File",
+                                       "    mnuFindSign Find My &Sedna Astrology Sign",
+                                       "    mnuExit E&xit",
+                                       "mnuHelp &Help",
+                                       "    mnuOnline &Online Help",
+                                       "    mnuVisit &Visit Us Online",
+                                       "    mnuHelp1 -",
+                                       "    mnuUpdate Check for Software &Update",
+                                       "    mnuHelp2 -",
+                                       "    mnuAbout &About Software",
+                                       "mnuDonate &Donate",
+                                       "mnuMakeMoneyOnline Make Money &Online (off)",
+                                   }));
+}
+
+void tst_frmMain::switchedOffItemCannotBeChosen()
+{
+    showActive();
+    QAction& makeMoney = control<QAction>(*m_window, "mnuMakeMoneyOnline");
+    QMenuBar& menuBar = *m_window->menuBar();
+    const QRect place = menuBar.actionGeometry(&makeMoney);
+    QVERIFY(!place.isEmpty()); // shown, greyed
+
+    QTest::mouseClick(&menuBar, Qt::LeftButton, {}, place.center());
+    makeMoney.trigger();
+    QTest::keyClick(m_window.get(), Qt::Key_O, Qt::AltModifier);
+
+    QCOMPARE(m_pages->addresses, QStringList());
+}
+
+void tst_frmMain::linksOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("the banner opens the home page") << "Label61" << pageAddress(Page::Home);
+    QTest::newRow("the full-brand label opens the full-brand page")
+        << "lblFullBrand" << pageAddress(Page::FullBrand);
+    QTest::newRow("the co-brand label opens the co-brand page")
+        << "lblCobrand" << pageAddress(Page::CoBrand);
+    QTest::newRow("Online Help opens the help page")
+        << "mnuOnline" << pageAddress(Page::OnlineHelp);
+    QTest::newRow("Visit Us Online opens the home page") << "mnuVisit" << pageAddress(Page::Home);
+    QTest::newRow("Check for Software Update opens the download page")
+        << "mnuUpdate" << pageAddress(Page::Download);
+    QTest::newRow("Donate opens the donation page") << "mnuDonate" << pageAddress(Page::Donation);
+}
+
+void tst_frmMain::linksOpenTheirPages()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, address);
+    showActive();
+
+    if (auto* label = m_window->findChild<QLabel*>(opener)) {
+        QVERIFY(label->cursor().shape() == Qt::PointingHandCursor);
+        QVERIFY(label->font().bold() && label->font().underline());
+        QTest::mouseClick(label, Qt::LeftButton);
+    } else if (opener == QStringLiteral("mnuDonate")) {
+        // On the menu bar itself: click it there.
+        QMenuBar& menuBar = *m_window->menuBar();
+        auto& donate = control<QAction>(*m_window, "mnuDonate");
+        QTest::mouseClick(&menuBar, Qt::LeftButton, {}, menuBar.actionGeometry(&donate).center());
+    } else {
+        control<QAction>(*m_window, qPrintable(opener)).trigger();
+    }
+
+    QCOMPARE(m_pages->addresses, QStringList{address});
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_host->fakePrompts.messages.size(), 0);
+}
+
+void tst_frmMain::onlyTheFrontPromotionIsSeenAndClicked_data()
+{
+    QTest::addColumn<bool>("choose");
+    QTest::addColumn<frmMain::PromotionLabel>("choice");
+    QTest::addColumn<QString>("front");
+    QTest::addColumn<QString>("address");
+
+    using Label = frmMain::PromotionLabel;
+    QTest::newRow("before any choice the co-brand label is in front")
+        << false << Label::CoBrand << "lblCobrand" << pageAddress(Page::CoBrand);
+    QTest::newRow("the full-brand label brought to the front")
+        << true << Label::FullBrand << "lblFullBrand" << pageAddress(Page::FullBrand);
+    QTest::newRow("the co-brand label brought to the front")
+        << true << Label::CoBrand << "lblCobrand" << pageAddress(Page::CoBrand);
+}
+
+void tst_frmMain::onlyTheFrontPromotionIsSeenAndClicked()
+{
+    QFETCH(bool, choose);
+    QFETCH(frmMain::PromotionLabel, choice);
+    QFETCH(QString, front);
+    QFETCH(QString, address);
+    if (choose) {
+        // The other one first, so that the choice has to move something.
+        m_window->bringToFront(choice == frmMain::PromotionLabel::CoBrand
+                                   ? frmMain::PromotionLabel::FullBrand
+                                   : frmMain::PromotionLabel::CoBrand);
+        m_window->bringToFront(choice);
+    }
+    showActive();
+
+    QFrame& strip = control<QFrame>(*m_window, "Frame5");
+    const QLabel& fullBrand = control<QLabel>(*m_window, "lblFullBrand");
+    QCOMPARE(control<QLabel>(*m_window, "lblCobrand").geometry(), fullBrand.geometry());
+    QWidget* hit = strip.childAt(fullBrand.geometry().center());
+    QVERIFY(hit != nullptr);
+    QCOMPARE(hit->objectName(), front);
+
+    QTest::mouseClick(hit, Qt::LeftButton);
+    QCOMPARE(m_pages->addresses, QStringList{address});
+}
+
+void tst_frmMain::aboutOpensOverThisWindow()
+{
+    showActive();
+    control<QAction>(*m_window, "mnuAbout").trigger();
+    QCOMPARE(m_host->showAboutCalls, 1);
+    QCOMPARE(m_host->aboutOwner, m_window.get());
+}
+
+void tst_frmMain::enterAndEscape_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("finds"); // otherwise the window closes as by Exit
+
+    QTest::newRow("Enter in the name box presses Exit")
+        << "txtName" << int(Qt::Key_Return) << false;
+    QTest::newRow("keypad Enter in the name box presses Exit")
+        << "txtName" << int(Qt::Key_Enter) << false;
+    QTest::newRow("Enter on the day list presses Exit")
+        << "cboDate" << int(Qt::Key_Return) << false;
+    QTest::newRow("Enter on the month list presses Exit")
+        << "cboMonth" << int(Qt::Key_Return) << false;
+    QTest::newRow("Enter on the year list presses Exit")
+        << "cboYear" << int(Qt::Key_Return) << false;
+    QTest::newRow("Enter on the find button runs Find") << "cmdNext" << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter on Exit presses Exit") << "cmdExit" << int(Qt::Key_Return) << false;
+    QTest::newRow("Esc in the name box presses Exit") << "txtName" << int(Qt::Key_Escape) << false;
+    QTest::newRow("Esc on a list presses Exit") << "cboMonth" << int(Qt::Key_Escape) << false;
+    QTest::newRow("Esc on the find button presses Exit")
+        << "cmdNext" << int(Qt::Key_Escape) << false;
+}
+
+void tst_frmMain::enterAndEscape()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(bool, finds);
+    showActive();
+    setEntries(QStringLiteral("ANNA"), QStringLiteral("1"), QStringLiteral("January"),
+               QStringLiteral("1990"));
+    QWidget& target = control<QWidget>(*m_window, qPrintable(focus));
+    target.setFocus();
+    QCOMPARE(QApplication::focusWidget(), &target);
+
+    QTest::keyClick(&target, static_cast<Qt::Key>(key));
+
+    QCOMPARE(m_host->fakePrompts.messages.size(), 0);
+    QCOMPARE(control<QLineEdit>(*m_window, "txtName").text(), QStringLiteral("ANNA"));
+    QCOMPARE(m_host->showResultCalls, finds ? 1 : 0);
+    QCOMPARE(m_host->showFarewellCalls, finds ? 0 : 1);
+    QCOMPARE(m_window->isVisible(), finds); // the host would hide it on Find
+}
+
+void tst_frmMain::everyWayOfClosingShowsTheFarewellWindow_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("the Exit button") << "cmdExit";
+    QTest::newRow("File > Exit") << "mnuExit";
+    QTest::newRow("the close box") << "close box";
+}
+
+void tst_frmMain::everyWayOfClosingShowsTheFarewellWindow()
+{
+    QFETCH(QString, way);
+    showActive();
+
+    if (way == QStringLiteral("cmdExit"))
+        QTest::mouseClick(&control<QPushButton>(*m_window, "cmdExit"), Qt::LeftButton);
+    else if (way == QStringLiteral("mnuExit"))
+        control<QAction>(*m_window, "mnuExit").trigger();
+    else
+        QVERIFY(m_window->close());
+
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_host->showFarewellCalls, 1);
+    QCOMPARE(m_host->showResultCalls, 0);
+}
+
+void tst_frmMain::screenshot()
+{
+    const QString folder = test::screenshotFolder();
+    if (folder.isEmpty())
+        QSKIP("SKYVARRE_SCREENSHOT_DIR is not set");
+    showActive();
+    setEntries(QStringLiteral("ANNA"), QStringLiteral("1"), QStringLiteral("January"),
+               QStringLiteral("1900"));
+    QVERIFY(test::saveScreenshot(*m_window, folder, QStringLiteral("frmMain.png")));
+    m_window->bringToFront(frmMain::PromotionLabel::FullBrand);
+    QVERIFY(test::saveScreenshot(*m_window, folder, QStringLiteral("frmMain-fullbrand.png")));
+}
+
+QTEST_MAIN(tst_frmMain)
+#include "moc_OpenedPages.cpp"
+#include "tst_frmmain.moc"

@@ -49,8 +49,8 @@ public:
     }
 };
 
-// Records messages like FakePrompts and, as a message box does, takes the focus
-// away from the control that raised the message.
+// Records messages like FakePrompts and moves the focus to another control
+// while the message is up, so that a test sees whether the window puts it back.
 class FocusTakingPrompts final : public Prompts
 {
 public:

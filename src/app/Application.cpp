@@ -1,0 +1,58 @@
+#include "Application.h"
+
+#include "Program.h"
+#include "UpdateReminder.h"
+#include "platform/Clock.h"
+#include "platform/ProcessEnd.h"
+#include "platform/RandomSource.h"
+#include "platform/SettingsStore.h"
+#include "platform/SingleInstanceGuard.h"
+#include "ui/Fonts.h"
+#include "ui/MessageBoxPrompts.h"
+
+#include <QApplication>
+
+namespace skyvarre {
+
+namespace {
+
+// Leaves the event loop. Before the loop runs (a second copy ending during
+// the start-up) there is nothing to leave: runProgram sees hasEnded() instead.
+class EventLoopEnd final : public ProcessEnd
+{
+public:
+    void endProcess() override { QCoreApplication::exit(0); }
+};
+
+} // namespace
+
+int runProgram(QApplication& application)
+{
+    installFontSubstitutions();
+    // Hiding the last visible window (the input window during a Find) must not
+    // end the program: it ends only through CloseAllAndEnd.
+    application.setQuitOnLastWindowClosed(false);
+
+    MessageBoxPrompts prompts;
+    SystemClock clock;
+    SystemRandom random;
+    EventLoopEnd processEnd;
+    SingleInstanceGuard instanceGuard;
+
+    Program program(ProgramServices{
+        prompts,
+        random,
+        processEnd,
+        [&instanceGuard] { return !instanceGuard.anotherCopyIsRunning(); },
+        [&clock, &prompts] {
+            SettingsStore settings;
+            UpdateReminder(settings, clock, prompts);
+        },
+    });
+    program.StartUp();
+    if (program.hasEnded())
+        return 0;
+    return application.exec();
+}
+
+} // namespace skyvarre

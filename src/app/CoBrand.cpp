@@ -1,0 +1,39 @@
+#include "CoBrand.h"
+
+#include "platform/RandomSource.h"
+#include "ui/frmMain.h"
+
+#include <cmath>
+
+namespace skyvarre {
+
+std::int16_t CoBrandNumber(float r)
+{
+    // The product stays in single precision, as the drawn value is, and
+    // nearbyint rounds halves to even in the default rounding mode:
+    // 1.5 gives 2 and 6.5 gives 6.
+    const float scaled = 6.0f * r + 1.0f;
+    return static_cast<std::int16_t>(std::nearbyint(scaled));
+}
+
+void CoBrand_Randomize(frmMain& inputWindow, RandomSource& random)
+{
+    const std::int16_t intCoBrandRandomNumber = CoBrandNumber(random.next());
+    switch (intCoBrandRandomNumber) {
+    case 1:
+    case 3:
+    case 5:
+        inputWindow.bringToFront(frmMain::PromotionLabel::CoBrand);
+        break;
+    case 2:
+    case 4:
+    case 6:
+        inputWindow.bringToFront(frmMain::PromotionLabel::FullBrand);
+        break;
+    default:
+        // 7: the order in which the window was built stays.
+        break;
+    }
+}
+
+} // namespace skyvarre

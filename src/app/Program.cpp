@@ -1,0 +1,170 @@
+#include "Program.h"
+
+#include "CoBrand.h"
+#include "platform/ProcessEnd.h"
+#include "platform/Prompts.h"
+#include "platform/RandomSource.h"
+#include "ui/frmAbout.h"
+#include "ui/frmDisplay.h"
+#include "ui/frmMain.h"
+#include "ui/frmReferFriend.h"
+
+#include <QLoggingCategory>
+
+#include <exception>
+
+namespace skyvarre {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcStartUp, "skyvarre.startup")
+
+const QString kAlreadyRunningMessage = QStringLiteral("Application is already running");
+
+// Runs one start-up step. A failure inside it abandons the rest of that step
+// only: the start-up goes on with the next one, and the user is not told.
+template <class Step>
+void runContained(const char* name, Step&& step)
+{
+    try {
+        step();
+    } catch (const std::exception& error) {
+        qCWarning(lcStartUp, "%s failed: %s", name, error.what());
+    } catch (...) {
+        qCWarning(lcStartUp, "%s failed", name);
+    }
+}
+
+} // namespace
+
+Program::Program(ProgramServices services)
+    : m_services(std::move(services)),
+      m_input([this] { return std::make_unique<frmMain>(*this); }),
+      m_result([this] { return std::make_unique<frmDisplay>(*this); }),
+      m_farewell([this] { return std::make_unique<frmReferFriend>(*this); })
+{
+}
+
+Program::~Program() = default;
+
+void Program::StartUp()
+{
+    if (!m_services.becomeOnlyInstance()) {
+        // The copy that runs already is left alone; this one only says so and ends.
+        m_services.prompts.showMessage(kAlreadyRunningMessage, MessageIcon::Information);
+        CloseAllAndEnd();
+        return;
+    }
+    runContained("seeding the random generator", [this] { m_services.random.seedFromClock(); });
+    runContained("the update reminder", [this] { m_services.updateReminder(); });
+    runContained("showing the input window", [this] { inputWindow().show(); });
+    runContained("choosing the promotional label",
+                 [this] { CoBrand_Randomize(inputWindow(), m_services.random); });
+}
+
+frmMain& Program::inputWindow()
+{
+    return m_input.get();
+}
+
+frmReferFriend& Program::farewellWindow()
+{
+    return m_farewell.get();
+}
+
+frmMain* Program::existingInputWindow() const
+{
+    return m_input.existing();
+}
+
+frmDisplay* Program::existingResultWindow() const
+{
+    return m_result.existing();
+}
+
+frmReferFriend* Program::existingFarewellWindow() const
+{
+    return m_farewell.existing();
+}
+
+Prompts& Program::prompts()
+{
+    return m_services.prompts;
+}
+
+RandomSource& Program::random()
+{
+    return m_services.random;
+}
+
+frmDisplay& Program::resultWindow()
+{
+    return m_result.get();
+}
+
+void Program::showResult()
+{
+    if (frmMain* input = m_input.existing())
+        input->hide();
+    // Hiding builds the farewell window at the first Find, so its load steps
+    // run now rather than when the user leaves.
+    farewellWindow().hide();
+    resultWindow().show();
+}
+
+void Program::goBack()
+{
+    // Closing the result window runs its closing steps, which would show the
+    // farewell window only for this handler to hide it again a moment later.
+    // Make sure it exists (hidden) instead, so that nothing flashes up.
+    farewellWindow();
+    m_goingBack = true;
+    m_result.close();
+    m_goingBack = false;
+    inputWindow().show();
+    farewellWindow().hide();
+}
+
+void Program::showFarewell()
+{
+    // Once the program is ending nothing new is shown: every window is on
+    // its way out.
+    if (m_ending)
+        return;
+    frmReferFriend& farewell = farewellWindow();
+    if (!m_goingBack)
+        farewell.show();
+}
+
+void Program::showAbout(QWidget* owner)
+{
+    frmAbout about(owner);
+    about.exec();
+}
+
+void Program::CloseAllAndEnd()
+{
+    if (m_ending) {
+        // Called again from a window's closing steps while the windows are
+        // being closed: the first end reached ends the program.
+        endProcessOnce();
+        return;
+    }
+    m_ending = true;
+    // The input and result windows go first: their closing steps lead to the
+    // farewell window, which goes last and whose own closing steps call back in.
+    m_input.close();
+    m_result.close();
+    m_farewell.close();
+    endProcessOnce();
+}
+
+void Program::endProcessOnce()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_services.processEnd.endProcess();
+}
+
+} // namespace skyvarre

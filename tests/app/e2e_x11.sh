@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The whole program from the outside, as a user drives it with the keyboard in
+# a real X11 session: a lookup, Back, Exit, the refer-a-friend form, the end.
+# Usage: e2e_x11.sh <skyvarre executable> <settings probe> <main host>
+program=$1
+probe=$2
+main_host=$3
+source "$(dirname "$0")/x11_session.sh"
+
+caption='^Skyvarre v1\.15$'
+
+"$program" 2>"$session/program.log" &
+program_pid=$!
+started_pids+=("$program_pid")
+
+input=$(wait_for_window "$caption")
+focus_window "$input"
+
+# The name box has the focus: typed letters arrive as capitals.
+xdotool type --delay 60 "anna"
+# Tab to the find button (day, month, year lists in between) and press Enter.
+xdotool key --delay 80 Tab Tab Tab Tab Return
+sleep 0.5
+result=$(wait_for_window "$caption")
+[ "$result" != "$input" ] || fail "the result window did not replace the input window"
+
+# Back (Alt+B) shows the input window again.
+focus_window "$result"
+xdotool key alt+b
+sleep 0.5
+again=$(wait_for_window "$caption")
+[ "$again" = "$input" ] || fail "Back did not return to the same input window"
+
+# Esc leaves the input window for the farewell window.
+focus_window "$input"
+xdotool key Escape
+sleep 0.5
+farewell=$(wait_for_window "$caption")
+[ "$farewell" != "$input" ] || fail "Esc did not lead to the farewell window"
+
+# The farewell window opens with the focus on Exit. The form, in its focus
+# order: Check1, Picture1, name, submit, e-mail, friend's e-mail, friend's name.
+focus_window "$farewell"
+xdotool key --delay 80 Tab Tab Tab
+xdotool type --delay 40 "Anna"
+xdotool key --delay 80 Tab Tab
+xdotool type --delay 40 "anna@home.example"
+xdotool key Tab
+xdotool type --delay 40 "bob@work.example"
+xdotool key Tab
+xdotool type --delay 40 "Bob"
+xdotool key alt+n
+sleep 0.5
+
+# Exit (Alt+X) ends the program.
+xdotool key alt+x
+wait_for_exit "$program_pid"
+[ "$exit_code" = 0 ] || fail "the program ended with exit code $exit_code"
+
+expected="http://$main_host/vetq-refer-a-friend.php?taf1=Anna&taf2=anna@home.example"
+expected+="&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob@work.example"
+expected+="&taf6=http://$main_host/skyvarre/"
+opened=$(cat "$session/opened.txt")
+[ "$opened" = "$expected" ] || fail "the browser received '$opened', expected '$expected'"
+
+# The first start records today's date, scrambled, and asks nothing.
+stored=$("$probe" "$XDG_CONFIG_HOME/skyvarre.ini")
+[ "$stored" = "$(date +%F)" ] || fail "stored reminder date is '$stored', expected $(date +%F)"
+if grep -rq -e Duration -e "$(date +%F)" "$XDG_CONFIG_HOME"; then
+    fail "the settings file holds the key or the date in plain text"
+fi
+
+echo "e2e: lookup, Back, Exit, refer-a-friend and end all behaved"

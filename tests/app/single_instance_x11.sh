@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Two real copies of the program: the second says so and ends, the first goes
+# on untouched; a copy killed outright does not block the next start.
+# Usage: single_instance_x11.sh <skyvarre executable>
+program=$1
+source "$(dirname "$0")/x11_session.sh"
+
+caption='^Skyvarre v1\.15$'
+
+"$program" 2>"$session/first.log" &
+first=$!
+started_pids+=("$first")
+first_window=$(wait_for_window "$caption")
+
+"$program" 2>"$session/second.log" &
+second=$!
+started_pids+=("$second")
+message=$(wait_for_window '^Skyvarre$')
+[ "$(xdotool search --onlyvisible --name "$caption" | wc -l)" = 1 ] ||
+    fail "the second copy opened a window of its own"
+focus_window "$message"
+xdotool key Return
+wait_for_exit "$second"
+[ "$exit_code" = 0 ] || fail "the second copy ended with exit code $exit_code"
+
+kill -0 "$first" 2>/dev/null || fail "the first copy did not survive the second"
+[ "$(wait_for_window "$caption")" = "$first_window" ] || fail "the first copy's window changed"
+[ ! -s "$session/opened.txt" ] || fail "a page was opened: $(cat "$session/opened.txt")"
+
+# A copy killed outright leaves its lock behind; the next start must see it is stale.
+kill -9 "$first"
+wait "$first" 2>/dev/null || true
+"$program" 2>"$session/third.log" &
+third=$!
+started_pids+=("$third")
+wait_for_window "$caption" >/dev/null
+kill -0 "$third" 2>/dev/null || fail "the copy started after the kill did not run"
+
+echo "single instance: second copy refused, killed copy did not block the next start"

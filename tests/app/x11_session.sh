@@ -1,0 +1,94 @@
+# Shared by the X11 tests: a private Xvfb display, private per-user folders
+# and a stand-in browser that records every address it is given.
+# Source it; it sets DISPLAY, XDG_CONFIG_HOME, XDG_RUNTIME_DIR, PATH and
+# $session (the scratch folder), and cleans everything up on exit.
+
+set -euo pipefail
+
+session=$(mktemp -d)
+started_pids=()
+
+end_session() {
+    for pid in "${started_pids[@]}"; do
+        kill -9 "$pid" 2>/dev/null || true
+    done
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$session"
+}
+trap end_session EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# A display of its own, whatever else runs on the machine.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$session/display" 2>"$session/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$session/display" ] && break
+    sleep 0.1
+done
+[ -s "$session/display" ] || fail "Xvfb did not start: $(cat "$session/xvfb.log")"
+export DISPLAY=":$(cat "$session/display")"
+
+export XDG_CONFIG_HOME="$session/config"
+export XDG_RUNTIME_DIR="$session/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$session/bin"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset BROWSER DEFAULT_BROWSER
+export QT_QPA_PLATFORM=xcb
+
+# The stand-in browser: one line per address handed over.
+cat >"$session/bin/xdg-open" <<EOS
+#!/bin/sh
+printf '%s\n' "\$1" >>"$session/opened.txt"
+EOS
+chmod +x "$session/bin/xdg-open"
+export PATH="$session/bin:$PATH"
+touch "$session/opened.txt"
+
+# Waits for a visible window whose title matches the pattern; prints its id.
+wait_for_window() {
+    local pattern=$1 id
+    for _ in $(seq 150); do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window matching '$pattern' appeared"
+}
+
+# Waits until no visible window matches the pattern any more.
+wait_for_no_window() {
+    local pattern=$1
+    for _ in $(seq 150); do
+        xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "a window matching '$pattern' is still shown"
+}
+
+# Gives a window the keyboard focus (there is no window manager to do it).
+focus_window() {
+    xdotool windowfocus --sync "$1"
+    sleep 0.2
+}
+
+# Waits for a child process of this shell to end and sets exit_code to its
+# exit code. Not for use in $(...): a subshell cannot wait for our children.
+wait_for_exit() {
+    local pid=$1
+    for _ in $(seq 150); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            exit_code=0
+            wait "$pid" || exit_code=$?
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "process $pid did not end"
+}

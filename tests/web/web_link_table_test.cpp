@@ -78,7 +78,18 @@ TEST_F(TellAFriendEntryPoint, opensWhateverTheAddressHoldsAtTheMomentOfTheCall)
                               kMainSite + "/vetq-refer-a-friend.php?taf1=B%20C"}));
 }
 
-class MalformedAddress : public ::testing::TestWithParam<const char*>
+struct Malformed
+{
+    const char* name;
+    const char* address;
+};
+
+void PrintTo(const Malformed& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class MalformedAddress : public ::testing::TestWithParam<Malformed>
 {
 protected:
     test::UrlRecorder m_recorder;
@@ -88,17 +99,20 @@ protected:
 // builds open nothing rather than whatever the browser would make of it.
 TEST_P(MalformedAddress, isRefusedInsteadOfReachingTheBrowser)
 {
-    EXPECT_DEBUG_DEATH(OpenWebPage(QString::fromUtf8(GetParam())), "not a URL in its encoded form");
+    EXPECT_DEBUG_DEATH(OpenWebPage(QString::fromUtf8(GetParam().address)),
+                       "not a URL in its encoded form");
     EXPECT_TRUE(m_recorder.opened().isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Addresses, MalformedAddress,
-                         ::testing::Values("http://www.skyvarre.example/a b",
-                                           "http://www.skyvarre.example/?taf1=Ann\r\nSmith",
-                                           "http://www.skyvarre.example/?taf1=50%",
-                                           // Would reach the browser re-encoded, not as built.
-                                           "http://www.skyvarre.example/?taf1=Zo\xc3\xab",
-                                           "HTTP://www.skyvarre.example"));
+INSTANTIATE_TEST_SUITE_P(
+    Addresses, MalformedAddress,
+    ::testing::Values(Malformed{"space", "http://www.skyvarre.example/a b"},
+                      Malformed{"lineBreak", "http://www.skyvarre.example/?taf1=Ann\r\nSmith"},
+                      Malformed{"lonePercentSign", "http://www.skyvarre.example/?taf1=50%"},
+                      // Both would reach the browser re-encoded, not as built.
+                      Malformed{"nonAsciiLetter", "http://www.skyvarre.example/?taf1=Zo\xc3\xab"},
+                      Malformed{"upperCaseScheme", "HTTP://www.skyvarre.example"}),
+    test::rowName<Malformed>);
 
 } // namespace
 } // namespace skyvarre

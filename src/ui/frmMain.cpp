@@ -18,6 +18,7 @@
 #include <QShowEvent>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>

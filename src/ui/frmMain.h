@@ -3,7 +3,6 @@
 #include <QMainWindow>
 
 #include <memory>
-#include <optional>
 
 class QCloseEvent;
 class QKeyEvent;

@@ -8,6 +8,7 @@
 #include "ui/frmMain.h"
 #include "web/LinkTable.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -120,6 +121,8 @@ private slots:
 
     void enterAndEscape_data();
     void enterAndEscape();
+    void enterAndEscapeOnAnOpenListOnlyCloseTheList_data();
+    void enterAndEscapeOnAnOpenListOnlyCloseTheList();
     void everyWayOfClosingShowsTheFarewellWindow_data();
     void everyWayOfClosingShowsTheFarewellWindow();
 
@@ -681,6 +684,34 @@ void tst_frmMain::enterAndEscape()
     QCOMPARE(m_host->showResultCalls, finds ? 1 : 0);
     QCOMPARE(m_host->showFarewellCalls, finds ? 0 : 1);
     QCOMPARE(m_window->isVisible(), finds); // the host would hide it on Find
+}
+
+void tst_frmMain::enterAndEscapeOnAnOpenListOnlyCloseTheList_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("expectedDay");
+    QTest::newRow("Enter picks the highlighted day") << int(Qt::Key_Return) << "2";
+    QTest::newRow("Esc leaves the day as it was") << int(Qt::Key_Escape) << "1";
+}
+
+void tst_frmMain::enterAndEscapeOnAnOpenListOnlyCloseTheList()
+{
+    QFETCH(int, key);
+    QFETCH(QString, expectedDay);
+    showActive();
+    QComboBox& days = control<QComboBox>(*m_window, "cboDate");
+    days.setFocus();
+    days.showPopup();
+    QAbstractItemView* list = days.view();
+    QTRY_VERIFY(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Down);
+
+    QTest::keyClick(list, static_cast<Qt::Key>(key));
+
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(days.currentText(), expectedDay);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_host->showFarewellCalls, 0);
 }
 
 void tst_frmMain::everyWayOfClosingShowsTheFarewellWindow_data()

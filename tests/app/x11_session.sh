@@ -12,18 +12,32 @@ end_session() {
     for pid in "${started_pids[@]}"; do
         kill -9 "$pid" 2>/dev/null || true
     done
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    if [ -n "${xvfb_pid:-}" ]; then
+        # Wait for the server to be gone: on its way out it removes its socket,
+        # which must not happen after the next session's server took the number.
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
     rm -rf "$session"
 }
 trap end_session EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    echo "visible windows:" >&2
+    for id in $(xdotool search --onlyvisible --name '.*' 2>/dev/null); do
+        echo "  $id '$(xdotool getwindowname "$id" 2>/dev/null)'" >&2
+    done
+    for log in "$session"/*.log; do
+        [ -s "$log" ] && { echo "== $(basename "$log")" >&2; tail -n 20 "$log" >&2; }
+    done
     exit 1
 }
 
 # A display of its own, whatever else runs on the machine.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$session/display" 2>"$session/xvfb.log" &
+# -noreset: the server must not reset when its last client goes (a killed
+# copy), or the next client to connect in that moment is refused.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$session/display" 2>"$session/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$session/display" ] && break
@@ -59,7 +73,7 @@ wait_for_window() {
         fi
         sleep 0.1
     done
-    fail "no window matching '$pattern' appeared"
+    fail "no window matching '$pattern' appeared (step: ${step:-?})"
 }
 
 # Waits until no visible window matches the pattern any more.

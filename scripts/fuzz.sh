@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Runs every libFuzzer target of the fuzz build for the given number of seconds
-# (default 30), starting from the corpus kept under fuzz/corpus/<target>.
+# (default 60), starting from the corpus kept under fuzz/corpus/<target>.
 # New inputs go to a scratch folder so that a test run never changes the tree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds=${1:-30}
+seconds=${1:-60}
 fuzz_dir=build/fuzz/fuzz
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -17,4 +17,4 @@ done
 echo "== fuzz =="
 cmake --preset fuzz
 cmake --build --preset fuzz -j "$jobs"
-bash scripts/fuzz.sh "${FUZZ_SECONDS:-30}"
+bash scripts/fuzz.sh "${FUZZ_SECONDS:-60}"

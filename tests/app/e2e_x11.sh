@@ -20,9 +20,9 @@ focus_window "$input"
 xdotool type --delay 60 "anna"
 # Tab to the find button (day, month, year lists in between) and press Enter.
 xdotool key --delay 80 Tab Tab Tab Tab Return
-sleep 0.5
-result=$(wait_for_window "$caption")
-[ "$result" != "$input" ] || fail "the result window did not replace the input window"
+result=$(step="Find" wait_for_other_window "$caption" "$input")
+[ -z "$(xdotool search --onlyvisible --name "$caption" | grep -x "$input")" ] ||
+    fail "the input window stayed visible behind the result"
 
 # Back (Alt+B) shows the input window again.
 focus_window "$result"
@@ -34,9 +34,7 @@ again=$(wait_for_window "$caption")
 # Esc leaves the input window for the farewell window.
 focus_window "$input"
 xdotool key Escape
-sleep 0.5
-farewell=$(wait_for_window "$caption")
-[ "$farewell" != "$input" ] || fail "Esc did not lead to the farewell window"
+farewell=$(step="Esc on the input window" wait_for_other_window "$caption" "$input")
 
 # The farewell window opens with the focus on Exit. The form, in its focus
 # order: Check1, Picture1, name, submit, e-mail, friend's e-mail, friend's name.

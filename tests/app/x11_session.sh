@@ -76,6 +76,21 @@ wait_for_window() {
     fail "no window matching '$pattern' appeared (step: ${step:-?})"
 }
 
+# Waits for a visible window matching the pattern other than the window given
+# (a window that replaces or covers another with the same title); prints its id.
+wait_for_other_window() {
+    local pattern=$1 other=$2 id
+    for _ in $(seq 150); do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | grep -vx "$other" | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window matching '$pattern' other than $other appeared (step: ${step:-?})"
+}
+
 # Waits until no visible window matches the pattern any more.
 wait_for_no_window() {
     local pattern=$1

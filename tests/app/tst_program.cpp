@@ -3,8 +3,11 @@
 
 #include "app/CoBrand.h"
 #include "app/Program.h"
+#include "app/UpdateReminder.h"
+#include "platform/Clock.h"
 #include "platform/ProcessEnd.h"
 #include "platform/RandomSource.h"
+#include "platform/SettingsStore.h"
 #include "support/FakePrompts.h"
 #include "support/FakeRandom.h"
 #include "ui/frmDisplay.h"
@@ -16,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -30,6 +35,12 @@ class CountingProcessEnd final : public ProcessEnd
 public:
     void endProcess() override { ++ends; }
     int ends = 0;
+};
+
+class FixedClock final : public Clock
+{
+public:
+    QDate today() const override { return QDate(2026, 12, 7); }
 };
 
 // What the user can do, in the words of the tests' row names.
@@ -80,6 +91,7 @@ private slots:
     void secondCopyOnlySaysSoAndEnds();
     void startUpRunsTheReminderBeforeAnyWindowIsShown();
     void startUpGoesOnWhenTheReminderFails();
+    void startUpGoesOnPastAnUnreadableReminderSetting();
 
     void coBrandNumber_data();
     void coBrandNumber();
@@ -354,6 +366,31 @@ void tst_Program::startUpGoesOnWhenTheReminderFails()
     QVERIFY(m_prompts.messages.isEmpty());
     QCOMPARE(state(), QStringLiteral("input shown, result none, farewell none"));
     QCOMPARE(m_random.draws, 1);
+}
+
+void tst_Program::startUpGoesOnPastAnUnreadableReminderSetting()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("skyvarre.ini"));
+    {
+        QSettings raw(file, QSettings::IniFormat);
+        raw.setValue(QStringLiteral("Settings/") + ScrambleSetting(QStringLiteral("Duration")),
+                     QStringLiteral("\x01\x02 no date at all"));
+    }
+    FixedClock clock;
+    m_reminder = [&] {
+        SettingsStore settings(file);
+        UpdateReminder(settings, clock, m_prompts);
+    };
+
+    startUp();
+
+    QVERIFY(m_prompts.messages.isEmpty());
+    QVERIFY(m_prompts.questions.isEmpty());
+    QCOMPARE(state(), QStringLiteral("input shown, result none, farewell none"));
+    // The unreadable value counts as no date: today is recorded for next time.
+    QCOMPARE(SettingsStore(file).reminderDate(), QStringLiteral("2026-12-07"));
 }
 
 void tst_Program::coBrandNumber_data()

@@ -2,6 +2,7 @@
 
 #include "Look.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QRect>
@@ -43,11 +44,18 @@ void centreOnScreen(QWidget& window)
 
 QIcon programIcon()
 {
+    // One icon for every window: the pixmap cache keys each drawn size by the
+    // icon's own pixmaps, so an icon loaded afresh for every window built (a
+    // result window at every Find) would add its sizes to the cache each time.
     static const bool resourcesReady = (initialiseResources(), true);
     Q_UNUSED(resourcesReady);
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/skyvarre-32.png"));
-    icon.addFile(QStringLiteral(":/icons/skyvarre-64.png"));
+    static QIcon icon;
+    if (icon.isNull()) {
+        icon.addFile(QStringLiteral(":/icons/skyvarre-32.png"));
+        icon.addFile(QStringLiteral(":/icons/skyvarre-64.png"));
+        // Its pixmaps go with the application, not after it.
+        qAddPostRoutine([] { icon = QIcon(); });
+    }
     return icon;
 }
 

@@ -78,6 +78,7 @@ private slots:
     void linksOpenTheirPagesAndLeaveItOpen_data();
     void linksOpenTheirPagesAndLeaveItOpen();
     void opensModallyOverTheResultWindow();
+    void everyAboutWindowDrawsTheSameIconPixmap();
 
     void screenshot();
 
@@ -250,6 +251,15 @@ void tst_frmAbout::opensModallyOverTheResultWindow()
     QCOMPARE(control<QLabel>(owner, "lblSednaSign").text(), QStringLiteral("Taurus"));
     QCOMPARE(host.showFarewellCalls, 0);
     QCOMPARE(host.goBackCalls, 0);
+}
+
+void tst_frmAbout::everyAboutWindowDrawsTheSameIconPixmap()
+{
+    // The window is built afresh at every opening: each build must reuse the
+    // icon drawn before rather than add another copy to the pixmap cache.
+    const qint64 first = frmAbout().findChild<QLabel*>("picIcon")->pixmap().cacheKey();
+    const qint64 second = frmAbout().findChild<QLabel*>("picIcon")->pixmap().cacheKey();
+    QCOMPARE(second, first);
 }
 
 void tst_frmAbout::screenshot()

@@ -26,7 +26,7 @@ public:
 
 } // namespace
 
-int runProgram(QApplication& application)
+int runProgram(QApplication& application, const StartedHook& started)
 {
     installFontSubstitutions();
     // Hiding the last visible window (the input window during a Find) must not
@@ -52,6 +52,8 @@ int runProgram(QApplication& application)
     program.StartUp();
     if (program.hasEnded())
         return 0;
+    if (started)
+        started(program);
     return application.exec();
 }
 

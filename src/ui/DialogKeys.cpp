@@ -1,5 +1,7 @@
 #include "DialogKeys.h"
 
+#include "LinkLabel.h"
+
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QMenu>
@@ -50,6 +52,9 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (isEnter(key)) {
+        // A link under the focus opens its page itself.
+        if (qobject_cast<LinkLabel*>(watched) != nullptr)
+            return false;
         // A button under the focus takes Enter for itself, as in a dialog.
         auto* focusedButton = qobject_cast<QAbstractButton*>(watched);
         (focusedButton != nullptr ? *focusedButton : m_defaultButton).click();

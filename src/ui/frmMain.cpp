@@ -13,6 +13,7 @@
 #include "sign/Month.h"
 #include "sign/SednaSign.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QShowEvent>
@@ -75,6 +76,8 @@ frmMain::frmMain(WindowHost& host, QWidget* parent)
     setUpFixedWindow(*this, WindowKind::Main);
     applyLook();
     setUpSharedLinks(*this, m_host, *m_ui);
+    bringToFront(PromotionLabel::CoBrand); // as the form stacks them
+    nameOpenLists();
     connectHandlers();
     Form_Load();
 }
@@ -83,7 +86,12 @@ frmMain::~frmMain() = default;
 
 void frmMain::bringToFront(PromotionLabel label)
 {
-    (label == PromotionLabel::CoBrand ? m_ui->lblCobrand : m_ui->lblFullBrand)->raise();
+    LinkLabel* front = label == PromotionLabel::CoBrand ? m_ui->lblCobrand : m_ui->lblFullBrand;
+    LinkLabel* behind = front == m_ui->lblCobrand ? m_ui->lblFullBrand : m_ui->lblCobrand;
+    front->raise();
+    // Tab must not stop on the label that cannot be seen.
+    front->setFocusPolicy(Qt::TabFocus);
+    behind->setFocusPolicy(Qt::NoFocus);
 }
 
 void frmMain::cmdNext_Click()
@@ -205,6 +213,14 @@ void frmMain::applyLook()
     // These labels take the size of their text.
     for (QLabel* label : {m_ui->Label1, m_ui->Label5, m_ui->Label7, m_ui->Label6, m_ui->Label2})
         label->adjustSize();
+}
+
+void frmMain::nameOpenLists()
+{
+    // An open drop-down list is a control of its own to assistive tools, which
+    // announce it when it takes the focus; it is the same list as its box.
+    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
+        list->view()->setAccessibleName(list->accessibleName());
 }
 
 void frmMain::connectHandlers()

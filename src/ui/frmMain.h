@@ -37,7 +37,7 @@ public:
     ~frmMain() override;
 
     // Brings one of the stacked promotional labels to the front, where it is
-    // the one seen and clicked.
+    // the one seen, clicked and reached by Tab.
     void bringToFront(PromotionLabel label);
 
     // The find flow: checks the entries, determines the sign, fills the result
@@ -54,6 +54,7 @@ protected:
 
 private:
     void applyLook();
+    void nameOpenLists();
     void connectHandlers();
     void Form_Load();
 

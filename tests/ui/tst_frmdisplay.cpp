@@ -52,7 +52,7 @@ private slots:
 
     void newWindowShowsTheAriesTextAndFocusesExit();
     void windowHasAFixedClientAreaCaptionAndIcon();
-    void tabOrderIsExitThenBack();
+    void tabOrderIsExitThenBackThenTheLinks();
     void signNameStandsBesideTheSentence_data();
     void signNameStandsBesideTheSentence();
 
@@ -127,12 +127,19 @@ void tst_frmDisplay::windowHasAFixedClientAreaCaptionAndIcon()
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-void tst_frmDisplay::tabOrderIsExitThenBack()
+void tst_frmDisplay::tabOrderIsExitThenBackThenTheLinks()
 {
     showActive();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), &control<QPushButton>(*m_window, "cmdBack"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QStringList visited;
+    for (int step = 0; step < 4; ++step) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr);
+        visited.append(focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    // The links come after the designed order; the co-brand label lies behind
+    // the full-brand one and is skipped.
+    QCOMPARE(visited, QStringList({"cmdExit", "cmdBack", "Label61", "lblFullBrand"}));
     QCOMPARE(QApplication::focusWidget(), &control<QPushButton>(*m_window, "cmdExit"));
 }
 

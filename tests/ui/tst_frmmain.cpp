@@ -95,7 +95,8 @@ private slots:
     void newWindowShowsAnEmptyNameAndTheFirstDate();
     void listsHoldEveryDayMonthAndYear();
     void windowHasAFixedClientAreaCaptionAndIcon();
-    void tabOrderRunsFromNameToExit();
+    void tabOrderRunsFromNameToExitThenTheLinks_data();
+    void tabOrderRunsFromNameToExitThenTheLinks();
     void labelsShowTheirWholeText();
 
     void typedKeysAreFiltered_data();
@@ -225,18 +226,33 @@ void tst_frmMain::windowHasAFixedClientAreaCaptionAndIcon()
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-void tst_frmMain::tabOrderRunsFromNameToExit()
+void tst_frmMain::tabOrderRunsFromNameToExitThenTheLinks_data()
 {
+    QTest::addColumn<frmMain::PromotionLabel>("front");
+    QTest::addColumn<QString>("promotion");
+    QTest::newRow("with the co-brand label in front, Tab reaches it after the banner")
+        << frmMain::PromotionLabel::CoBrand << "lblCobrand";
+    QTest::newRow("with the full-brand label in front, Tab reaches it after the banner")
+        << frmMain::PromotionLabel::FullBrand << "lblFullBrand";
+}
+
+void tst_frmMain::tabOrderRunsFromNameToExitThenTheLinks()
+{
+    QFETCH(frmMain::PromotionLabel, front);
+    QFETCH(QString, promotion);
+    m_window->bringToFront(front);
     showActive();
     QStringList visited;
-    for (int step = 0; step < 6; ++step) {
+    for (int step = 0; step < 8; ++step) {
         QWidget* focus = QApplication::focusWidget();
         QVERIFY(focus != nullptr);
         visited.append(focus->objectName());
         QTest::keyClick(focus, Qt::Key_Tab);
     }
-    QCOMPARE(visited,
-             QStringList({"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext", "cmdExit"}));
+    // The designed order first; the links, which the keyboard could not reach
+    // otherwise, come after it, the one behind the other promotion skipped.
+    QCOMPARE(visited, QStringList({"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext",
+                                   "cmdExit", "Label61", promotion}));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtName"));
 }
 

@@ -191,9 +191,10 @@ void tst_frmReferFriend::tabVisitsTheControlsInTheirOrder()
     frmReferFriend window(host);
     QVERIFY(showActive(window));
 
-    const QStringList order = {"Check1",        "Picture1",   "txtName",
-                               "cmdSubmit",     "txtEmail",   "txtFriendEmail",
-                               "txtFriendName", "txtMessage", "cmdClose"};
+    // The link to the maker's other programs comes after the designed order.
+    const QStringList order = {"Check1",      "Picture1",       "txtName",       "cmdSubmit",
+                               "txtEmail",    "txtFriendEmail", "txtFriendName", "txtMessage",
+                               "lblGoToHome", "cmdClose"};
     QStringList visited;
     for (qsizetype i = 0; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -201,6 +202,8 @@ void tst_frmReferFriend::tabVisitsTheControlsInTheirOrder()
     }
     QCOMPARE(visited, order);
 
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("lblGoToHome"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtMessage"));
 }

@@ -1,6 +1,8 @@
 #include "ui/LinkLabel.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -15,6 +17,9 @@ private slots:
 
     void onlyAPressAndReleaseOnTheLabelIsAClick_data();
     void onlyAPressAndReleaseOnTheLabelIsAClick();
+    void keysOnAFocusedLink_data();
+    void keysOnAFocusedLink();
+    void tabReachesTheLinkButAClickLeavesTheFocusAlone();
 };
 
 void tst_LinkLabel::cleanup()
@@ -52,6 +57,64 @@ void tst_LinkLabel::onlyAPressAndReleaseOnTheLabelIsAClick()
     QTest::mouseRelease(&label, mouseButton, {}, releaseAt);
 
     QCOMPARE(clicked.count(), clicks);
+}
+
+void tst_LinkLabel::keysOnAFocusedLink_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("autoRepeat");
+    QTest::addColumn<int>("clicks");
+
+    QTest::newRow("Enter clicks") << int(Qt::Key_Return) << int(Qt::NoModifier) << false << 1;
+    QTest::newRow("keypad Enter clicks")
+        << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
+    QTest::newRow("Space clicks") << int(Qt::Key_Space) << int(Qt::NoModifier) << false << 1;
+    QTest::newRow("the repeats of a held-down Enter do not click")
+        << int(Qt::Key_Return) << int(Qt::NoModifier) << true << 0;
+    QTest::newRow("Ctrl+Enter does not click")
+        << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 0;
+    QTest::newRow("a letter does not click") << int(Qt::Key_A) << int(Qt::NoModifier) << false << 0;
+}
+
+void tst_LinkLabel::keysOnAFocusedLink()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, autoRepeat);
+    QFETCH(int, clicks);
+    LinkLabel label;
+    label.setText(QStringLiteral("Click here for more details"));
+    label.show();
+    label.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&label));
+    label.setFocus(Qt::TabFocusReason);
+    QSignalSpy clicked(&label, &LinkLabel::clicked);
+
+    // Only the repeats of a held-down key come with autoRepeat set.
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), autoRepeat);
+    QApplication::sendEvent(&label, &press);
+
+    QCOMPARE(clicked.count(), clicks);
+}
+
+void tst_LinkLabel::tabReachesTheLinkButAClickLeavesTheFocusAlone()
+{
+    QWidget window;
+    auto* field = new QLineEdit(&window);
+    auto* link = new LinkLabel(&window);
+    link->setText(QStringLiteral("Click here for more details"));
+    link->setGeometry(0, 40, 200, 20);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), field);
+
+    QTest::keyClick(field, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), link);
 }
 
 QTEST_MAIN(tst_LinkLabel)

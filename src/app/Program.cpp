@@ -132,8 +132,14 @@ void Program::showFarewell()
     if (m_ending)
         return;
     frmReferFriend& farewell = farewellWindow();
-    if (!m_goingBack)
-        farewell.show();
+    if (m_goingBack)
+        return;
+    farewell.show();
+    // The window keeps itself on top without stealing the focus when it is
+    // merely placed; shown in place of the window the user just left, it is
+    // the one left to type into, so it takes the focus here.
+    farewell.raise();
+    farewell.activateWindow();
 }
 
 void Program::showAbout(QWidget* owner)

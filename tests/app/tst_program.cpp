@@ -85,7 +85,6 @@ private slots:
     void transitions();
     void farewellWindowBuiltAtFirstFindIsTheOneShownOnExit();
     void secondFindWorksOnAFreshResultWindow();
-    void farewellWindowTakesTheFocusWhenTheUserLeaves();
     void closeAllAndEndFromEveryStateLeavesNoWindow_data();
     void closeAllAndEndFromEveryStateLeavesNoWindow();
 
@@ -307,14 +306,6 @@ void tst_Program::secondFindWorksOnAFreshResultWindow()
     perform(Step::FindValid);
     QVERIFY(m_program->existingResultWindow());
     QVERIFY(m_program->existingResultWindow()->isVisible());
-}
-
-void tst_Program::farewellWindowTakesTheFocusWhenTheUserLeaves()
-{
-    startUp();
-    perform(Step::FindValid);
-    perform(Step::ResultExitButton);
-    QTRY_COMPARE(QApplication::activeWindow(), m_program->existingFarewellWindow());
 }
 
 void tst_Program::closeAllAndEndFromEveryStateLeavesNoWindow_data()

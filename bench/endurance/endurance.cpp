@@ -28,6 +28,7 @@
 
 #include <array>
 #include <atomic>
+#include <cstddef>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -51,8 +52,6 @@ enum HookIndex : std::size_t
     AddQObject = 3,
     RemoveQObject = 4,
 };
-
-using ObjectHook = void (*)(QObject*);
 
 std::atomic<long long> g_liveObjects{0};
 

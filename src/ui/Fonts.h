@@ -1,9 +1,16 @@
 #pragma once
 
+#include <QString>
+
 namespace skyvarre {
 
 // Maps the families the windows ask for ("Verdana", "MS Sans Serif") onto a
 // face that every machine has, for machines that lack them. Run once at start.
 void installFontSubstitutions();
+
+// The family to ask for when a window wants requested: requested itself where
+// the machine has it, otherwise its substitute as the machine spells it, and
+// requested again where the machine lacks both. Needs the QGuiApplication.
+QString installedFamily(const QString& requested);
 
 } // namespace skyvarre

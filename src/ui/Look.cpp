@@ -1,5 +1,7 @@
 #include "Look.h"
 
+#include "Fonts.h"
+
 #include <QAbstractButton>
 #include <QColor>
 #include <QFont>
@@ -28,7 +30,7 @@ void setColour(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles
 
 QFont verdana(qreal points, TextStyle style)
 {
-    QFont font(kVerdana);
+    QFont font(installedFamily(kVerdana));
     font.setPointSizeF(points);
     font.setBold(style == TextStyle::Bold || style == TextStyle::BoldUnderlined);
     font.setUnderline(style == TextStyle::Underlined || style == TextStyle::BoldUnderlined);

@@ -1,5 +1,6 @@
 #include "frmReferFriend.h"
 
+#include "Fonts.h"
 #include "Look.h"
 #include "ReferFriendTexts.h"
 #include "WindowFrame.h"
@@ -39,7 +40,7 @@ const QString kFrameStyle =
 
 QFont sansSerif(qreal points)
 {
-    QFont font(look::kSansSerif);
+    QFont font(installedFamily(look::kSansSerif));
     font.setPointSizeF(points);
     font.setBold(false);
     font.setUnderline(false);

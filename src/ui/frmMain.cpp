@@ -236,12 +236,20 @@ void frmMain::connectHandlers()
 
 void frmMain::Form_Load()
 {
+    // Each list is filled in one go: item by item, every insertion would
+    // update the list's popup on its own.
+    QStringList days;
     for (int day = 1; day <= kLastDay; ++day)
-        m_ui->cboDate->addItem(QString::number(day));
+        days.append(QString::number(day));
+    m_ui->cboDate->addItems(days);
+    QStringList months;
     for (const std::string_view month : kMonthNames)
-        m_ui->cboMonth->addItem(toQString(month));
+        months.append(toQString(month));
+    m_ui->cboMonth->addItems(months);
+    QStringList years;
     for (int year = kFirstYear; year <= kLastYear; ++year)
-        m_ui->cboYear->addItem(QString::number(year));
+        years.append(QString::number(year));
+    m_ui->cboYear->addItems(years);
     m_ui->cboDate->setCurrentIndex(0);
     m_ui->cboMonth->setCurrentIndex(0);
     m_ui->cboYear->setCurrentIndex(0);

@@ -5,8 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <QPen>
 
 namespace skyvarre {
 
@@ -135,11 +134,12 @@ void LinkLabel::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(backgroundRole());
+    // A dotted frame in the text's own colour, which every window sets apart
+    // from the background; the style's focus frame is a faint tint of the
+    // highlight colour that vanishes on the dark blue strips.
     QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 } // namespace skyvarre

@@ -122,8 +122,8 @@ class tst_Accessibility : public QObject
 private slots:
     void cleanup();
 
-    void everyControlAUserCanReadOrUseHasAName_data();
-    void everyControlAUserCanReadOrUseHasAName();
+    void everyControlAUserCanReadOrUseHasANameOfItsOwn_data();
+    void everyControlAUserCanReadOrUseHasANameOfItsOwn();
     void controlsAreAnnouncedByTheirPurpose_data();
     void controlsAreAnnouncedByTheirPurpose();
     void formFieldsKeepTheirNamesWhateverTheyHold();
@@ -146,18 +146,19 @@ void tst_Accessibility::showActive(QWidget& window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
-void tst_Accessibility::everyControlAUserCanReadOrUseHasAName_data()
+void tst_Accessibility::everyControlAUserCanReadOrUseHasANameOfItsOwn_data()
 {
     QTest::addColumn<AnyWindow>("window");
     for (const AnyWindow window :
          {AnyWindow::Input, AnyWindow::Result, AnyWindow::About, AnyWindow::Farewell}) {
-        const QString row = QStringLiteral("every control of %1 that a user can use has a name")
-                                .arg(describe(window));
+        const QString row =
+            QStringLiteral("every control of %1 that a user can use has a name of its own")
+                .arg(describe(window));
         QTest::newRow(qPrintable(row)) << window;
     }
 }
 
-void tst_Accessibility::everyControlAUserCanReadOrUseHasAName()
+void tst_Accessibility::everyControlAUserCanReadOrUseHasANameOfItsOwn()
 {
     QFETCH(AnyWindow, window);
     FakeWindowHost host;
@@ -166,15 +167,30 @@ void tst_Accessibility::everyControlAUserCanReadOrUseHasAName()
 
     const QList<QAccessibleInterface*> tree = accessibilityTree(*shown);
     QStringList nameless;
+    QStringList alike;
     QSet<const QObject*> reached;
+    QHash<QPair<int, QString>, QString> firstWithName;
     for (QAccessibleInterface* node : tree) {
         reached.insert(node->object());
         const bool needsName = isInteractive(node->role()) ||
                                node->role() == QAccessible::Graphic || node->state().focusable;
-        if (needsName && announcedName(*node).trimmed().isEmpty())
+        if (!needsName)
+            continue;
+        const QString name = announcedName(*node).trimmed();
+        if (name.isEmpty()) {
             nameless.append(identify(*node));
+            continue;
+        }
+        // Two controls of one kind under one name cannot be told apart; Qt
+        // names a text box in a frame after the frame when nothing else does.
+        const QPair<int, QString> key{int(node->role()), name};
+        if (firstWithName.contains(key))
+            alike.append(firstWithName[key] + QStringLiteral(" and ") + identify(*node));
+        else
+            firstWithName.insert(key, identify(*node));
     }
     QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
+    QVERIFY2(alike.isEmpty(), qPrintable(alike.join(QStringLiteral(", "))));
 
     // The walk must have reached every control the keyboard reaches, or the
     // check above proves nothing about the ones it missed.

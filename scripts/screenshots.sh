@@ -15,6 +15,8 @@ suffix=""
 [ "$scale" = 1 ] || suffix="@${scale}x"
 mkdir -p "$out"
 
+# A screen large enough for the widest window at twice the size.
+export SKYVARRE_XVFB_SCREEN=${SKYVARRE_XVFB_SCREEN:-2560x1600x24}
 source tests/app/x11_session.sh
 export QT_SCALE_FACTOR=$scale
 caption='^Skyvarre v1\.15$'

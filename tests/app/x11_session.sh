@@ -1,5 +1,6 @@
 # Shared by the X11 tests: a private Xvfb display, private per-user folders
 # and a stand-in browser that records every address it is given.
+# SKYVARRE_XVFB_SCREEN sets the screen (default 1280x1024x24).
 # Source it; it sets DISPLAY, XDG_CONFIG_HOME, XDG_RUNTIME_DIR, PATH and
 # $session (the scratch folder), and cleans everything up on exit.
 
@@ -37,7 +38,7 @@ fail() {
 # A display of its own, whatever else runs on the machine.
 # -noreset: the server must not reset when its last client goes (a killed
 # copy), or the next client to connect in that moment is refused.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$session/display" 2>"$session/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${SKYVARRE_XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset 3>"$session/display" 2>"$session/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
     [ -s "$session/display" ] && break

@@ -1,20 +1,16 @@
 #include "WindowFrame.h"
 
+#include "IconPixels.h"
 #include "Look.h"
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QImage>
 #include <QLayout>
+#include <QPixmap>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
-
-// Q_INIT_RESOURCE must be used outside any namespace. The library is static,
-// so without this reference the linker would drop the compiled resources.
-static void initialiseResources()
-{
-    Q_INIT_RESOURCE(skyvarre);
-}
 
 namespace skyvarre {
 
@@ -47,12 +43,14 @@ QIcon programIcon()
     // One icon for every window: the pixmap cache keys each drawn size by the
     // icon's own pixmaps, so an icon loaded afresh for every window built (a
     // result window at every Find) would add its sizes to the cache each time.
-    static const bool resourcesReady = (initialiseResources(), true);
-    Q_UNUSED(resourcesReady);
     static QIcon icon;
     if (icon.isNull()) {
-        icon.addFile(QStringLiteral(":/icons/skyvarre-32.png"));
-        icon.addFile(QStringLiteral(":/icons/skyvarre-64.png"));
+        for (const IconPixels& size : programIconPixels()) {
+            // The pixels lie decoded in the program's read-only data.
+            const QImage image(reinterpret_cast<const uchar*>(size.argb), size.width, size.height,
+                               QImage::Format_ARGB32_Premultiplied);
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
         // Its pixmaps go with the application, not after it.
         qAddPostRoutine([] { icon = QIcon(); });
     }

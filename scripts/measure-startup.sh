@@ -56,12 +56,20 @@ out=${KEEP:-$(mktemp -d)}
 mkdir -p "$out"
 # Every run gets a fresh per-user configuration and runtime folder, so that the
 # program's first start writes its settings file and takes its lock file.
+# The runtime folder is on a tmpfs where there is one, as a desktop session's
+# is; the configuration folder is on the disk, as the user's is.
 fresh="$out/fresh"
-prepare="rm -rf '$fresh' && mkdir -p '$fresh/config' && mkdir -m 700 '$fresh/runtime'"
+runtime_parent=$out
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    runtime_parent=$(mktemp -d /dev/shm/measure-startup.XXXXXX)
+    trap 'rm -rf "$runtime_parent"' EXIT
+fi
+runtime="$runtime_parent/runtime"
+prepare="rm -rf '$fresh' '$runtime' && mkdir -p '$fresh/config' && mkdir -m 700 '$runtime'"
 
 export QT_QPA_PLATFORM=offscreen
 export XDG_CONFIG_HOME="$fresh/config"
-export XDG_RUNTIME_DIR="$fresh/runtime"
+export XDG_RUNTIME_DIR="$runtime"
 # The floor never reads a settings file; both programs still get the same
 # environment so that neither pays for anything the other does not.
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI QT_STYLE_OVERRIDE
@@ -96,7 +104,7 @@ for round in $(seq "$rounds"); do
     hyperfine --shell=none --warmup 3 --runs "$per_round" \
         --prepare "bash -c \"$prepare\"" --command-name floor "$floor" \
         --prepare "bash -c \"$prepare\"" --command-name startup "$startup" \
-        --export-json "$out/hyperfine.$round.json" --style basic >"$out/hyperfine.$round.txt"
+        --export-json "$out/hyperfine.$round.json" --style basic >"$out/hyperfine.$round.txt" 2>&1
 done
 
 # Peak resident memory: /usr/bin/time -v, the two programs alternating.
@@ -145,4 +153,15 @@ print(f"wall time mean +- sd: floor {statistics.mean(times['floor']) * 1000:.1f}
       f"{statistics.stdev(times['floor']) * 1000:.1f} ms, program "
       f"{statistics.mean(times['startup']) * 1000:.1f} +- {statistics.stdev(times['startup']) * 1000:.1f} ms")
 EOF
+
+# Where the program's instructions go beyond the floor's: the inclusive counts
+# of the start-up's parts, from the first callgrind run of each.
+echo
+echo "inclusive instructions of the start-up's parts (callgrind_annotate --inclusive=yes;"
+echo "QApplication::exec is the event loop up to the first paint):"
+callgrind_annotate --inclusive=yes --threshold=100 "$out/startup.1.callgrind" 2>/dev/null |
+    grep -E ' \?\?\?:(void )?(skyvarre::(runProgram|Program::StartUp|frmMain::frmMain|Ui_frmMain::setupUi|frmMain::applyLook|setUpSharedLinks|programIcon|frmMain::Form_Load|UpdateReminder|SingleInstanceGuard::anotherCopyIsRunning|Program::~Program)|QApplication::exec\(\)|QApplication::QApplication|QFontDatabasePrivate::ensureFontDatabase)' |
+    sed -E 's/ \[[^]]*\]$//; s/\?\?\?://; s/\(([^()]|\([^()]*\))*\)//g' | head -20 || true
+echo "  (the floor spends $(callgrind_annotate --inclusive=yes --threshold=100 "$out/floor.1.callgrind" 2>/dev/null |
+    sed -nE 's/^ *([0-9,]+) .*QFontDatabasePrivate::ensureFontDatabase.*/\1/p' | head -1) of its instructions on the same font database)"
 echo "measure-startup: load after measuring: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -34,6 +34,10 @@
 #include <functional>
 #include <string>
 
+#if __has_include(<malloc.h>)
+#include <malloc.h>
+#endif
+
 // Qt's table of hooks for object inspectors (qhooks_p.h, not installed with
 // the public headers): when set, QObject's constructor and destructor call the
 // entries AddQObject and RemoveQObject. It gives an exact count of live
@@ -92,6 +96,18 @@ long long residentKiB()
     return -1;
 }
 
+// Bytes that the C allocator has handed out and not had back, whatever pages
+// it keeps around them; -1 where the C library cannot tell.
+long long heapInUseBytes()
+{
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 33))
+    const struct mallinfo2 heap = mallinfo2();
+    return static_cast<long long>(heap.uordblks + heap.hblkhd);
+#else
+    return -1;
+#endif
+}
+
 QtMessageHandler g_defaultMessageHandler = nullptr;
 
 // The offscreen platform warns that it cannot pass size hints on, at every
@@ -119,13 +135,18 @@ struct Sample
     qsizetype allWidgets = 0;
     long long liveObjects = 0;
     long long residentKiB = 0;
+    long long heapBytes = 0;
 };
 
 Sample takeSample(int cycles)
 {
     settle();
-    return {cycles, QApplication::topLevelWidgets().size(), QApplication::allWidgets().size(),
-            g_liveObjects.load(), residentKiB()};
+    return {cycles,
+            QApplication::topLevelWidgets().size(),
+            QApplication::allWidgets().size(),
+            g_liveObjects.load(),
+            residentKiB(),
+            heapInUseBytes()};
 }
 
 class CountingProcessEnd final : public ProcessEnd
@@ -162,10 +183,11 @@ public:
             return fail("the input window is not shown before Find");
         QTest::mouseClick(input->findChild<QPushButton*>("cmdNext"), Qt::LeftButton);
 
-        const QPointer<frmDisplay> result = m_program.existingResultWindow();
-        if (!result || !result->isVisible() || input->isVisible())
+        frmDisplay* shown = m_program.existingResultWindow();
+        if (!shown || !shown->isVisible() || input->isVisible())
             return fail("Find did not replace the input window by the result window");
-        QTest::mouseClick(result->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
+        const QPointer<frmDisplay> result = shown;
+        QTest::mouseClick(shown->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
         settle();
 
         if (result || m_program.existingResultWindow())
@@ -250,10 +272,10 @@ bool run(Loop& loop, int warmUp)
 
 void printRow(const char* loop, const char* sample, const Sample& figures)
 {
-    std::printf("%-10s %-10s %7d %10lld %9lld %9lld %10lld\n", loop, sample, figures.cycles,
+    std::printf("%-10s %-10s %7d %10lld %9lld %9lld %10lld %12lld\n", loop, sample, figures.cycles,
                 static_cast<long long>(figures.topLevelWidgets),
                 static_cast<long long>(figures.allWidgets), figures.liveObjects,
-                figures.residentKiB);
+                figures.residentKiB, figures.heapBytes);
 }
 
 // Prints the loop's samples and growth; true when no count grew.
@@ -263,13 +285,17 @@ bool report(const Loop& loop, bool objectsCounted)
     const Sample& to = loop.end;
     const int cycles = to.cycles - from.cycles;
     const long long rssGrowth = to.residentKiB - from.residentKiB;
+    const long long heapGrowth = to.heapBytes - from.heapBytes;
+    auto perCycle = [cycles](double bytes) { return cycles > 0 ? bytes / cycles : 0.0; };
     printRow(loop.name, "warmed up", from);
     printRow(loop.name, "end", to);
-    std::printf(
-        "%-10s %-10s %7d %+10lld %+9lld %+9lld %+10lld  (%.1f bytes per cycle)\n", loop.name,
-        "growth", cycles, static_cast<long long>(to.topLevelWidgets - from.topLevelWidgets),
-        static_cast<long long>(to.allWidgets - from.allWidgets), to.liveObjects - from.liveObjects,
-        rssGrowth, cycles > 0 ? 1024.0 * static_cast<double>(rssGrowth) / cycles : 0.0);
+    std::printf("%-10s %-10s %7d %+10lld %+9lld %+9lld %+10lld %+12lld\n", loop.name, "growth",
+                cycles, static_cast<long long>(to.topLevelWidgets - from.topLevelWidgets),
+                static_cast<long long>(to.allWidgets - from.allWidgets),
+                to.liveObjects - from.liveObjects, rssGrowth, heapGrowth);
+    std::printf("%-10s %-10s per cycle: resident %.1f bytes, heap in use %.1f bytes\n", loop.name,
+                "", perCycle(1024.0 * static_cast<double>(rssGrowth)),
+                perCycle(static_cast<double>(heapGrowth)));
 
     bool clean = true;
     auto check = [&](bool grew, const char* what) {
@@ -340,8 +366,8 @@ int main(int argc, char* argv[])
         {"About", aboutCycles, [&driver] { return driver.openAndCloseAbout(); }},
     }};
 
-    std::printf("%-10s %-10s %7s %10s %9s %9s %10s\n", "loop", "sample", "cycles", "top-level",
-                "widgets", "QObjects", "RSS KiB");
+    std::printf("%-10s %-10s %7s %10s %9s %9s %10s %12s\n", "loop", "sample", "cycles", "top-level",
+                "widgets", "QObjects", "RSS KiB", "heap bytes");
     printRow("start-up", "shown", started);
     bool clean = true;
     for (Loop& loop : loops) {

@@ -12,7 +12,7 @@
 #   RUNS          hyperfine runs of each program (default 40, at least 30)
 #   ROUNDS        hyperfine rounds that alternate the two programs (default 4)
 #   RSS_RUNS      /usr/bin/time runs of each program (default 9)
-#   CALLGRIND_RUNS  callgrind runs of each program (default 2)
+#   CALLGRIND_RUNS  callgrind runs of each program (default 5)
 #   KEEP          folder that keeps the raw outputs (default: a temporary folder)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,7 +22,7 @@ build_dir=${BUILD_DIR:-build/release}
 runs=${RUNS:-40}
 rounds=${ROUNDS:-4}
 rss_runs=${RSS_RUNS:-9}
-callgrind_runs=${CALLGRIND_RUNS:-2}
+callgrind_runs=${CALLGRIND_RUNS:-5}
 
 # The goals, program / floor.
 goal_instructions=1.10
@@ -83,7 +83,9 @@ echo "measure-startup: raw outputs in $out"
 echo "measure-startup: load before measuring: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # Instructions: callgrind counts every instruction of the process, the dynamic
-# loader included. The count hardly varies between runs; the median is taken.
+# loader included. The program's count varies by about 0.5 million between
+# runs: the start-up draws which promotional label lies in front, and the two
+# differ in text to lay out and paint. The median is taken.
 instructions() {
     local name=$1 program=$2
     run_fresh valgrind --tool=callgrind --callgrind-out-file="$out/$name.callgrind" \

@@ -14,7 +14,10 @@
 #include "sign/SednaSign.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QChildEvent>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QShowEvent>
 
@@ -72,12 +75,21 @@ QString typedCharacters(const QKeyEvent& event)
 frmMain::frmMain(WindowHost& host, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::frmMain>()), m_host(host)
 {
+    // The controls are built in the face that most of them show, so that the
+    // date lists need no font of their own: a drop-down list builds its popup
+    // at its first font change, which would build all three at every start
+    // rather than when the user first opens one.
+    setFont(look::verdana(look::kNormalPoints, look::TextStyle::Bold));
     m_ui->setupUi(this);
+    // The menu bar and its menus keep the desktop's face, every attribute of it.
+    QFont menuFont = QApplication::font(m_ui->menuBar);
+    menuFont.setResolveMask(QFont::AllPropertiesResolved);
+    m_ui->menuBar->setFont(menuFont);
     setUpFixedWindow(*this, WindowKind::Main);
     applyLook();
     setUpSharedLinks(*this, m_host, *m_ui);
     bringToFront(PromotionLabel::CoBrand); // as the form stacks them
-    nameOpenLists();
+    watchOpenLists();
     connectHandlers();
     Form_Load();
 }
@@ -147,6 +159,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_ui->txtName && event->type() == QEvent::KeyPress)
         return txtName_KeyPress(static_cast<const QKeyEvent&>(*event));
+    if (watched != m_ui->txtName)
+        watchOpenList(*watched, *event);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -180,13 +194,13 @@ void frmMain::applyLook()
     QWidget& client = *m_ui->clientArea;
     fillBackground(client, kPeach);
     setTextColour(client, kBlue);
-    client.setFont(verdana(kNormalPoints));
 
     fillBackground(*m_ui->Frame2, kDarkBlue);
     fillBackground(*m_ui->Frame1, kPeach);
     fillBackground(*m_ui->Picture1, kPeach);
     fillBackground(*m_ui->Frame5, kDarkBlue);
 
+    // The date lists show the window's bold face (see the constructor).
     const std::initializer_list<std::pair<QWidget*, QFont>> fonts = {
         {m_ui->Label3, verdana(kNormalPoints, TextStyle::Bold)},
         {m_ui->Label1, verdana(kNormalPoints, TextStyle::BoldUnderlined)},
@@ -195,9 +209,6 @@ void frmMain::applyLook()
         {m_ui->Label7, verdana(kNormalPoints, TextStyle::Underlined)},
         {m_ui->Label6, verdana(kNormalPoints, TextStyle::Underlined)},
         {m_ui->Label2, verdana(kNormalPoints, TextStyle::BoldUnderlined)},
-        {m_ui->cboDate, verdana(kNormalPoints, TextStyle::Bold)},
-        {m_ui->cboMonth, verdana(kNormalPoints, TextStyle::Bold)},
-        {m_ui->cboYear, verdana(kNormalPoints, TextStyle::Bold)},
         {m_ui->cmdNext, verdana(kLargePoints, TextStyle::Bold)},
         {m_ui->cmdExit, verdana(kNormalPoints, TextStyle::Bold)},
     };
@@ -219,8 +230,41 @@ void frmMain::nameOpenLists()
 {
     // An open drop-down list is a control of its own to assistive tools, which
     // announce it when it takes the focus; it is the same list as its box.
+    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear}) {
+        // Found rather than asked for: QComboBox::view() would build the popup.
+        auto* view = list->findChild<QAbstractItemView*>();
+        if (view != nullptr && view->accessibleName() != list->accessibleName())
+            view->setAccessibleName(list->accessibleName());
+    }
+}
+
+void frmMain::watchOpenLists()
+{
+    // A list builds its popup at its first use, when it opens or an assistive
+    // tool asks for it, not with the window: most starts would otherwise pay
+    // for three popups that nobody opens. Each is named as it is put together.
     for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
-        list->view()->setAccessibleName(list->accessibleName());
+        list->installEventFilter(this);
+}
+
+void frmMain::watchOpenList(QObject& watched, QEvent& event)
+{
+    // The list and its popup arrive as children of the box while they are
+    // still being built; the list is named once it is built and has moved into
+    // the popup, and again whenever the popup shows.
+    switch (event.type()) {
+    case QEvent::ChildAdded:
+        if (qobject_cast<QComboBox*>(&watched) != nullptr)
+            static_cast<QChildEvent&>(event).child()->installEventFilter(this);
+        nameOpenLists();
+        break;
+    case QEvent::ParentChange:
+    case QEvent::Show:
+        nameOpenLists();
+        break;
+    default:
+        break;
+    }
 }
 
 void frmMain::connectHandlers()

@@ -55,6 +55,8 @@ protected:
 private:
     void applyLook();
     void nameOpenLists();
+    void watchOpenLists();
+    void watchOpenList(QObject& watched, QEvent& event);
     void connectHandlers();
     void Form_Load();
 

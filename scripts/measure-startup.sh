@@ -16,7 +16,6 @@
 #   KEEP          folder that keeps the raw outputs (default: a temporary folder)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source_dir=$(pwd)
 
 build_dir=${BUILD_DIR:-build/release}
 runs=${RUNS:-40}
@@ -70,8 +69,8 @@ prepare="rm -rf '$fresh' '$runtime' && mkdir -p '$fresh/config' && mkdir -m 700 
 export QT_QPA_PLATFORM=offscreen
 export XDG_CONFIG_HOME="$fresh/config"
 export XDG_RUNTIME_DIR="$runtime"
-# The floor never reads a settings file; both programs still get the same
-# environment so that neither pays for anything the other does not.
+# Both programs see the same environment; the caller's scale, font and style
+# overrides would weigh on the larger window more than on the floor's.
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI QT_STYLE_OVERRIDE
 
 run_fresh() {
@@ -83,7 +82,7 @@ echo "measure-startup: raw outputs in $out"
 echo "measure-startup: load before measuring: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # Instructions: callgrind counts every instruction of the process, the dynamic
-# loader included. The program's count varies by about 0.5 million between
+# loader included. The program's count varies by about 0.4 million between
 # runs: the start-up draws which promotional label lies in front, and the two
 # differ in text to lay out and paint. The median is taken.
 instructions() {

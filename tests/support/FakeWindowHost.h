@@ -4,6 +4,7 @@
 #include "FakeRandom.h"
 #include "ui/WindowHost.h"
 
+#include <QWidget>
 #include <QtGlobal>
 
 namespace skyvarre::test {
@@ -20,7 +21,11 @@ public:
     void showResult() override { ++showResultCalls; }
     void goBack() override { ++goBackCalls; }
     void showFarewell() override { ++showFarewellCalls; }
-    void showAbout(QWidget* /*owner*/) override { ++showAboutCalls; }
+    void showAbout(QWidget* owner) override
+    {
+        ++showAboutCalls;
+        aboutOwner = owner;
+    }
     void CloseAllAndEnd() override { ++closeAllAndEndCalls; }
 
     FakePrompts fakePrompts;
@@ -30,6 +35,7 @@ public:
     int showFarewellCalls = 0;
     int showAboutCalls = 0;
     int closeAllAndEndCalls = 0;
+    QWidget* aboutOwner = nullptr; // the window About last opened over
 };
 
 } // namespace skyvarre::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WindowInspection.h"
 #include "support/FakeWindowHost.h"
 #include "ui/frmAbout.h"
 #include "ui/frmDisplay.h"
@@ -7,6 +8,7 @@
 #include "ui/frmReferFriend.h"
 
 #include <QMetaType>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -21,6 +23,35 @@ enum class AnyWindow
     Result,
     About,
     Farewell
+};
+
+// Builds a real result window at the first request, as the program does, and
+// discards it on Back, so that the find flow can be followed to its result.
+class HostWithResultWindow : public FakeWindowHost
+{
+public:
+    ~HostWithResultWindow() override { delete result; }
+
+    frmDisplay& resultWindow() override
+    {
+        if (result.isNull()) {
+            result = new frmDisplay(*this);
+            ++resultWindowsBuilt;
+        }
+        return *result;
+    }
+
+    void goBack() override
+    {
+        ++goBackCalls;
+        // Back runs inside a handler of the result window, so it goes later.
+        if (result != nullptr)
+            result->deleteLater();
+        result = nullptr;
+    }
+
+    QPointer<frmDisplay> result;
+    int resultWindowsBuilt = 0;
 };
 
 // How a row name speaks of the window.

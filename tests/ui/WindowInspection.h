@@ -6,12 +6,21 @@
 #include <QMenuBar>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 #include <QtGlobal>
 
 #include <string_view>
 
 namespace skyvarre::test {
+
+// Shows window and waits until it has the keyboard; false when it never does.
+[[nodiscard]] inline bool showActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
 
 // The control of window with that object name; a missing control ends the
 // test program, since every later check would be meaningless.

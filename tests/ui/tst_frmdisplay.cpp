@@ -1,4 +1,3 @@
-#include "OpenedPages.h"
 #include "Screenshot.h"
 #include "WindowInspection.h"
 #include "sign/Interpretation.h"
@@ -9,10 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFrame>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
 
@@ -21,25 +17,8 @@
 using namespace skyvarre;
 using skyvarre::test::control;
 using skyvarre::test::FakeWindowHost;
-using skyvarre::test::menuLines;
-using skyvarre::test::OpenedPages;
+using skyvarre::test::showActive;
 using skyvarre::test::toQString;
-
-namespace {
-
-class HostRecordingAboutOwner : public FakeWindowHost
-{
-public:
-    void showAbout(QWidget* owner) override
-    {
-        ++showAboutCalls;
-        aboutOwner = owner;
-    }
-
-    QWidget* aboutOwner = nullptr;
-};
-
-} // namespace
 
 class tst_frmDisplay : public QObject
 {
@@ -61,20 +40,11 @@ private slots:
     void enterAndEscape_data();
     void enterAndEscape();
 
-    void menusAreBuiltAsDesigned();
-    void switchedOffItemCannotBeChosen();
-    void linksOpenTheirPages_data();
-    void linksOpenTheirPages();
-    void aboutOpensOverThisWindow();
-
     void screenshot();
 
 private:
-    void showActive();
-
-    std::unique_ptr<HostRecordingAboutOwner> m_host;
+    std::unique_ptr<FakeWindowHost> m_host;
     std::unique_ptr<frmDisplay> m_window;
-    std::unique_ptr<OpenedPages> m_pages;
 };
 
 void tst_frmDisplay::initTestCase()
@@ -84,8 +54,7 @@ void tst_frmDisplay::initTestCase()
 
 void tst_frmDisplay::init()
 {
-    m_pages = std::make_unique<OpenedPages>();
-    m_host = std::make_unique<HostRecordingAboutOwner>();
+    m_host = std::make_unique<FakeWindowHost>();
     m_window = std::make_unique<frmDisplay>(*m_host);
 }
 
@@ -93,15 +62,7 @@ void tst_frmDisplay::cleanup()
 {
     m_window.reset();
     m_host.reset();
-    m_pages.reset();
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-void tst_frmDisplay::showActive()
-{
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
 void tst_frmDisplay::newWindowShowsTheAriesTextAndFocusesExit()
@@ -110,13 +71,13 @@ void tst_frmDisplay::newWindowShowsTheAriesTextAndFocusesExit()
     QCOMPARE(control<QLabel>(*m_window, "Label12").text(),
              QStringLiteral("Sedna in your Chart is Placed in"));
     QVERIFY(!m_window->isVisible()); // built hidden, for the find flow to fill
-    showActive();
+    QVERIFY(showActive(*m_window));
     QCOMPARE(QApplication::focusWidget(), &control<QPushButton>(*m_window, "cmdExit"));
 }
 
 void tst_frmDisplay::windowHasAFixedClientAreaCaptionAndIcon()
 {
-    showActive();
+    QVERIFY(showActive(*m_window));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Skyvarre v1.15"));
     QVERIFY(!m_window->windowIcon().isNull());
     QCOMPARE(m_window->centralWidget()->size(), QSize(7215 / 15, 4095 / 15));
@@ -129,7 +90,7 @@ void tst_frmDisplay::windowHasAFixedClientAreaCaptionAndIcon()
 
 void tst_frmDisplay::tabOrderIsExitThenBackThenTheLinks()
 {
-    showActive();
+    QVERIFY(showActive(*m_window));
     QStringList visited;
     for (int step = 0; step < 4; ++step) {
         QWidget* focus = QApplication::focusWidget();
@@ -156,7 +117,7 @@ void tst_frmDisplay::signNameStandsBesideTheSentence()
 {
     QFETCH(QString, sign);
     m_window->setSednaSign(sign);
-    showActive();
+    QVERIFY(showActive(*m_window));
 
     const QLabel& sentence = control<QLabel>(*m_window, "Label12");
     const QLabel& signName = control<QLabel>(*m_window, "lblSednaSign");
@@ -187,7 +148,7 @@ void tst_frmDisplay::backAndExit()
 {
     QFETCH(QString, way);
     QFETCH(bool, back);
-    showActive();
+    QVERIFY(showActive(*m_window));
 
     if (auto* button = m_window->findChild<QPushButton*>(way))
         QTest::mouseClick(button, Qt::LeftButton);
@@ -223,7 +184,7 @@ void tst_frmDisplay::enterAndEscape()
     QFETCH(QString, focus);
     QFETCH(int, key);
     QFETCH(bool, back);
-    showActive();
+    QVERIFY(showActive(*m_window));
     QWidget* target = focus == m_window->objectName()
                           ? m_window.get()
                           : &control<QWidget>(*m_window, qPrintable(focus));
@@ -237,81 +198,6 @@ void tst_frmDisplay::enterAndEscape()
     QCOMPARE(m_window->isVisible(), back);
 }
 
-void tst_frmDisplay::menusAreBuiltAsDesigned()
-{
-    QCOMPARE(menuLines(*m_window), QStringList({
-                                       "mnuFile &File",
-                                       "    mnuFileBack &Back",
-                                       "    mnuExit E&xit",
-                                       "mnuHelp &Help",
-                                       "    mnuOnline &Online Help",
-                                       "    mnuVisit &Visit Us Online",
-                                       "    mnuFileSep1 -",
-                                       "    mnuUpdate &Check for Software Update",
-                                       "    mnuFileSep2 -",
-                                       "    mnuAbout &About Software",
-                                       "mnuDonate &Donate",
-                                       "mnuMakeMoneyOnline Make Money &Online (off)",
-                                   }));
-}
-
-void tst_frmDisplay::switchedOffItemCannotBeChosen()
-{
-    showActive();
-    QAction& makeMoney = control<QAction>(*m_window, "mnuMakeMoneyOnline");
-    QMenuBar& menuBar = *m_window->menuBar();
-    QVERIFY(!menuBar.actionGeometry(&makeMoney).isEmpty()); // shown, greyed
-
-    QTest::mouseClick(&menuBar, Qt::LeftButton, {}, menuBar.actionGeometry(&makeMoney).center());
-    makeMoney.trigger();
-
-    QCOMPARE(m_pages->addresses, QStringList());
-}
-
-void tst_frmDisplay::linksOpenTheirPages_data()
-{
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<QString>("address");
-
-    QTest::newRow("the banner opens the home page") << "Label61" << pageAddress(Page::Home);
-    QTest::newRow("the full-brand label opens the full-brand page")
-        << "lblFullBrand" << pageAddress(Page::FullBrand);
-    QTest::newRow("the co-brand label opens the co-brand page")
-        << "lblCobrand" << pageAddress(Page::CoBrand);
-    QTest::newRow("Online Help opens the help page")
-        << "mnuOnline" << pageAddress(Page::OnlineHelp);
-    QTest::newRow("Visit Us Online opens the home page") << "mnuVisit" << pageAddress(Page::Home);
-    QTest::newRow("Check for Software Update opens the download page")
-        << "mnuUpdate" << pageAddress(Page::Download);
-    QTest::newRow("Donate opens the donation page") << "mnuDonate" << pageAddress(Page::Donation);
-}
-
-void tst_frmDisplay::linksOpenTheirPages()
-{
-    QFETCH(QString, opener);
-    QFETCH(QString, address);
-    showActive();
-
-    if (auto* label = m_window->findChild<QLabel*>(opener)) {
-        QVERIFY(label->cursor().shape() == Qt::PointingHandCursor);
-        QVERIFY(label->font().bold() && label->font().underline());
-        QTest::mouseClick(label, Qt::LeftButton);
-    } else {
-        control<QAction>(*m_window, qPrintable(opener)).trigger();
-    }
-
-    QCOMPARE(m_pages->addresses, QStringList{address});
-    QVERIFY(m_window->isVisible());
-}
-
-void tst_frmDisplay::aboutOpensOverThisWindow()
-{
-    showActive();
-    control<QAction>(*m_window, "mnuAbout").trigger();
-    QCOMPARE(m_host->showAboutCalls, 1);
-    QCOMPARE(m_host->aboutOwner, m_window.get());
-}
-
 void tst_frmDisplay::screenshot()
 {
     const QString folder = test::screenshotFolder();
@@ -319,10 +205,9 @@ void tst_frmDisplay::screenshot()
         QSKIP("SKYVARRE_SCREENSHOT_DIR is not set");
     m_window->setSednaSign(QStringLiteral("Taurus"));
     m_window->setSignDescription(toQString(kTaurusInterpretation));
-    showActive();
+    QVERIFY(showActive(*m_window));
     QVERIFY(test::saveScreenshot(*m_window, folder, QStringLiteral("frmDisplay.png")));
 }
 
 QTEST_MAIN(tst_frmDisplay)
-#include "moc_OpenedPages.cpp"
 #include "tst_frmdisplay.moc"

@@ -1,3 +1,4 @@
+#include "EveryWindow.h"
 #include "OpenedPages.h"
 #include "Screenshot.h"
 #include "WindowInspection.h"
@@ -16,7 +17,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -27,49 +27,14 @@
 using namespace skyvarre;
 using skyvarre::test::control;
 using skyvarre::test::FakePrompts;
-using skyvarre::test::FakeWindowHost;
-using skyvarre::test::menuLines;
+using skyvarre::test::HostWithResultWindow;
 using skyvarre::test::OpenedPages;
+using skyvarre::test::showActive;
 using skyvarre::test::toQString;
 
 Q_DECLARE_METATYPE(skyvarre::frmMain::PromotionLabel)
 
 namespace {
-
-// Builds a real result window at the first request, as the program does, and
-// discards it on Back, so that the find flow can be followed to its result.
-class HostWithResultWindow : public FakeWindowHost
-{
-public:
-    ~HostWithResultWindow() override { delete result; }
-
-    frmDisplay& resultWindow() override
-    {
-        if (result.isNull()) {
-            result = new frmDisplay(*this);
-            ++resultWindowsBuilt;
-        }
-        return *result;
-    }
-
-    void goBack() override
-    {
-        ++goBackCalls;
-        // Back runs inside a handler of the result window, so it goes later.
-        result->deleteLater();
-        result = nullptr;
-    }
-
-    void showAbout(QWidget* owner) override
-    {
-        ++showAboutCalls;
-        aboutOwner = owner;
-    }
-
-    QPointer<frmDisplay> result;
-    int resultWindowsBuilt = 0;
-    QWidget* aboutOwner = nullptr;
-};
 
 QStringList messageTexts(const FakePrompts& prompts)
 {
@@ -112,13 +77,8 @@ private slots:
     void fileMenuFindWorksLikeTheButton();
     void findBackFindUsesAFreshResultWindow();
 
-    void menusAreBuiltAsDesigned();
-    void switchedOffItemCannotBeChosen();
-    void linksOpenTheirPages_data();
-    void linksOpenTheirPages();
     void onlyTheFrontPromotionIsSeenAndClicked_data();
     void onlyTheFrontPromotionIsSeenAndClicked();
-    void aboutOpensOverThisWindow();
 
     void enterAndEscape_data();
     void enterAndEscape();
@@ -130,7 +90,6 @@ private slots:
     void screenshot();
 
 private:
-    void showActive();
     void setEntries(const QString& name, const QString& day, const QString& month,
                     const QString& year);
 
@@ -159,13 +118,6 @@ void tst_frmMain::cleanup()
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_frmMain::showActive()
-{
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-}
-
 void tst_frmMain::setEntries(const QString& name, const QString& day, const QString& month,
                              const QString& year)
 {
@@ -177,7 +129,7 @@ void tst_frmMain::setEntries(const QString& name, const QString& day, const QStr
 
 void tst_frmMain::newWindowShowsAnEmptyNameAndTheFirstDate()
 {
-    showActive();
+    QVERIFY(showActive(*m_window));
     QCOMPARE(control<QLineEdit>(*m_window, "txtName").text(), QString());
     QCOMPARE(control<QComboBox>(*m_window, "cboDate").currentText(), QStringLiteral("1"));
     QCOMPARE(control<QComboBox>(*m_window, "cboMonth").currentText(), QStringLiteral("January"));
@@ -214,7 +166,7 @@ void tst_frmMain::listsHoldEveryDayMonthAndYear()
 
 void tst_frmMain::windowHasAFixedClientAreaCaptionAndIcon()
 {
-    showActive();
+    QVERIFY(showActive(*m_window));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Skyvarre v1.15"));
     QVERIFY(!m_window->windowIcon().isNull());
     QCOMPARE(m_window->centralWidget()->size(), QSize(7260 / 15, 5055 / 15));
@@ -241,7 +193,7 @@ void tst_frmMain::tabOrderRunsFromNameToExitThenTheLinks()
     QFETCH(frmMain::PromotionLabel, front);
     QFETCH(QString, promotion);
     m_window->bringToFront(front);
-    showActive();
+    QVERIFY(showActive(*m_window));
     QStringList visited;
     for (int step = 0; step < 8; ++step) {
         QWidget* focus = QApplication::focusWidget();
@@ -258,7 +210,7 @@ void tst_frmMain::tabOrderRunsFromNameToExitThenTheLinks()
 
 void tst_frmMain::labelsShowTheirWholeText()
 {
-    showActive();
+    QVERIFY(showActive(*m_window));
     for (const char* name : {"Label1", "Label5", "Label7", "Label6", "Label2"}) {
         const QLabel& label = control<QLabel>(*m_window, name);
         QVERIFY2(label.width() >= label.sizeHint().width(), name);
@@ -309,7 +261,7 @@ void tst_frmMain::typedKeysAreFiltered()
     QFETCH(QString, expectedName);
     QFETCH(int, expectedMessages);
     QGuiApplication::clipboard()->setText(QStringLiteral("PASTED"));
-    showActive();
+    QVERIFY(showActive(*m_window));
 
     QLineEdit& name = control<QLineEdit>(*m_window, "txtName");
     keys.simulate(&name);
@@ -324,7 +276,7 @@ void tst_frmMain::typedKeysAreFiltered()
 
 void tst_frmMain::anAccentedLetterIsRefused()
 {
-    showActive();
+    QVERIFY(showActive(*m_window));
     QLineEdit& name = control<QLineEdit>(*m_window, "txtName");
     QTest::sendKeyEvent(QTest::Click, &name, Qt::Key_Eacute, QStringLiteral("\u00e9"),
                         Qt::NoModifier);
@@ -348,7 +300,7 @@ void tst_frmMain::pastedTextIsNotFiltered_data()
 void tst_frmMain::pastedTextIsNotFiltered()
 {
     QFETCH(QString, pasted);
-    showActive();
+    QVERIFY(showActive(*m_window));
     QLineEdit& name = control<QLineEdit>(*m_window, "txtName");
     QGuiApplication::clipboard()->setText(pasted);
 
@@ -415,7 +367,7 @@ void tst_frmMain::refusedFindShowsItsMessageAndChangesNothing()
     QFETCH(QString, year);
     QFETCH(QString, message);
     QFETCH(bool, focusGoesToName);
-    showActive();
+    QVERIFY(showActive(*m_window));
     setEntries(name, day, month, year);
     QPushButton& find = control<QPushButton>(*m_window, "cmdNext");
 
@@ -480,7 +432,7 @@ void tst_frmMain::validFindFillsTheResultWindow()
     QFETCH(QString, year);
     QFETCH(QString, sign);
     QFETCH(QString, description);
-    showActive();
+    QVERIFY(showActive(*m_window));
     setEntries(name, day, month, year);
 
     QTest::mouseClick(&control<QPushButton>(*m_window, "cmdNext"), Qt::LeftButton);
@@ -497,7 +449,7 @@ void tst_frmMain::validFindFillsTheResultWindow()
 
 void tst_frmMain::fileMenuFindWorksLikeTheButton()
 {
-    showActive();
+    QVERIFY(showActive(*m_window));
     control<QAction>(*m_window, "mnuFindSign").trigger();
     QCOMPARE(messageTexts(m_host->fakePrompts), QStringList{"Please Enter Your Name"});
     QCOMPARE(QApplication::focusWidget(), &control<QLineEdit>(*m_window, "txtName"));
@@ -511,7 +463,7 @@ void tst_frmMain::fileMenuFindWorksLikeTheButton()
 
 void tst_frmMain::findBackFindUsesAFreshResultWindow()
 {
-    showActive();
+    QVERIFY(showActive(*m_window));
     setEntries(QStringLiteral("ANNA"), QStringLiteral("1"), QStringLiteral("January"),
                QStringLiteral("1990"));
     QPushButton& find = control<QPushButton>(*m_window, "cmdNext");
@@ -530,81 +482,6 @@ void tst_frmMain::findBackFindUsesAFreshResultWindow()
     QCOMPARE(control<QLabel>(*m_host->result, "lblSednaSign").text(), QStringLiteral("Aries"));
     QCOMPARE(control<QLabel>(*m_host->result, "lblSignDesc").text(),
              toQString(kAriesInterpretation));
-}
-
-void tst_frmMain::menusAreBuiltAsDesigned()
-{
-    QCOMPARE(menuLines(*m_window), QStringList({
-                                       "mnuFile &File",
-                                       "    mnuFindSign Find My &Sedna Astrology Sign",
-                                       "    mnuExit E&xit",
-                                       "mnuHelp &Help",
-                                       "    mnuOnline &Online Help",
-                                       "    mnuVisit &Visit Us Online",
-                                       "    mnuHelp1 -",
-                                       "    mnuUpdate Check for Software &Update",
-                                       "    mnuHelp2 -",
-                                       "    mnuAbout &About Software",
-                                       "mnuDonate &Donate",
-                                       "mnuMakeMoneyOnline Make Money &Online (off)",
-                                   }));
-}
-
-void tst_frmMain::switchedOffItemCannotBeChosen()
-{
-    showActive();
-    QAction& makeMoney = control<QAction>(*m_window, "mnuMakeMoneyOnline");
-    QMenuBar& menuBar = *m_window->menuBar();
-    const QRect place = menuBar.actionGeometry(&makeMoney);
-    QVERIFY(!place.isEmpty()); // shown, greyed
-
-    QTest::mouseClick(&menuBar, Qt::LeftButton, {}, place.center());
-    makeMoney.trigger();
-    QTest::keyClick(m_window.get(), Qt::Key_O, Qt::AltModifier);
-
-    QCOMPARE(m_pages->addresses, QStringList());
-}
-
-void tst_frmMain::linksOpenTheirPages_data()
-{
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<QString>("address");
-
-    QTest::newRow("the banner opens the home page") << "Label61" << pageAddress(Page::Home);
-    QTest::newRow("the full-brand label opens the full-brand page")
-        << "lblFullBrand" << pageAddress(Page::FullBrand);
-    QTest::newRow("the co-brand label opens the co-brand page")
-        << "lblCobrand" << pageAddress(Page::CoBrand);
-    QTest::newRow("Online Help opens the help page")
-        << "mnuOnline" << pageAddress(Page::OnlineHelp);
-    QTest::newRow("Visit Us Online opens the home page") << "mnuVisit" << pageAddress(Page::Home);
-    QTest::newRow("Check for Software Update opens the download page")
-        << "mnuUpdate" << pageAddress(Page::Download);
-    QTest::newRow("Donate opens the donation page") << "mnuDonate" << pageAddress(Page::Donation);
-}
-
-void tst_frmMain::linksOpenTheirPages()
-{
-    QFETCH(QString, opener);
-    QFETCH(QString, address);
-    showActive();
-
-    if (auto* label = m_window->findChild<QLabel*>(opener)) {
-        QVERIFY(label->cursor().shape() == Qt::PointingHandCursor);
-        QVERIFY(label->font().bold() && label->font().underline());
-        QTest::mouseClick(label, Qt::LeftButton);
-    } else if (opener == QStringLiteral("mnuDonate")) {
-        // On the menu bar itself: click it there.
-        QMenuBar& menuBar = *m_window->menuBar();
-        auto& donate = control<QAction>(*m_window, "mnuDonate");
-        QTest::mouseClick(&menuBar, Qt::LeftButton, {}, menuBar.actionGeometry(&donate).center());
-    } else {
-        control<QAction>(*m_window, qPrintable(opener)).trigger();
-    }
-
-    QCOMPARE(m_pages->addresses, QStringList{address});
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(m_host->fakePrompts.messages.size(), 0);
 }
 
 void tst_frmMain::onlyTheFrontPromotionIsSeenAndClicked_data()
@@ -636,7 +513,7 @@ void tst_frmMain::onlyTheFrontPromotionIsSeenAndClicked()
                                    : frmMain::PromotionLabel::CoBrand);
         m_window->bringToFront(choice);
     }
-    showActive();
+    QVERIFY(showActive(*m_window));
 
     QFrame& strip = control<QFrame>(*m_window, "Frame5");
     const QLabel& fullBrand = control<QLabel>(*m_window, "lblFullBrand");
@@ -647,14 +524,6 @@ void tst_frmMain::onlyTheFrontPromotionIsSeenAndClicked()
 
     QTest::mouseClick(hit, Qt::LeftButton);
     QCOMPARE(m_pages->addresses, QStringList{address});
-}
-
-void tst_frmMain::aboutOpensOverThisWindow()
-{
-    showActive();
-    control<QAction>(*m_window, "mnuAbout").trigger();
-    QCOMPARE(m_host->showAboutCalls, 1);
-    QCOMPARE(m_host->aboutOwner, m_window.get());
 }
 
 void tst_frmMain::enterAndEscape_data()
@@ -686,7 +555,7 @@ void tst_frmMain::enterAndEscape()
     QFETCH(QString, focus);
     QFETCH(int, key);
     QFETCH(bool, finds);
-    showActive();
+    QVERIFY(showActive(*m_window));
     setEntries(QStringLiteral("ANNA"), QStringLiteral("1"), QStringLiteral("January"),
                QStringLiteral("1990"));
     QWidget& target = control<QWidget>(*m_window, qPrintable(focus));
@@ -714,7 +583,7 @@ void tst_frmMain::enterAndEscapeOnAnOpenListOnlyCloseTheList()
 {
     QFETCH(int, key);
     QFETCH(QString, expectedDay);
-    showActive();
+    QVERIFY(showActive(*m_window));
     QComboBox& days = control<QComboBox>(*m_window, "cboDate");
     days.setFocus();
     days.showPopup();
@@ -741,7 +610,7 @@ void tst_frmMain::everyWayOfClosingShowsTheFarewellWindow_data()
 void tst_frmMain::everyWayOfClosingShowsTheFarewellWindow()
 {
     QFETCH(QString, way);
-    showActive();
+    QVERIFY(showActive(*m_window));
 
     if (way == QStringLiteral("cmdExit"))
         QTest::mouseClick(&control<QPushButton>(*m_window, "cmdExit"), Qt::LeftButton);
@@ -760,7 +629,7 @@ void tst_frmMain::screenshot()
     const QString folder = test::screenshotFolder();
     if (folder.isEmpty())
         QSKIP("SKYVARRE_SCREENSHOT_DIR is not set");
-    showActive();
+    QVERIFY(showActive(*m_window));
     setEntries(QStringLiteral("ANNA"), QStringLiteral("1"), QStringLiteral("January"),
                QStringLiteral("1900"));
     QVERIFY(test::saveScreenshot(*m_window, folder, QStringLiteral("frmMain.png")));

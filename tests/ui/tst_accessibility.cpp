@@ -28,6 +28,7 @@ using skyvarre::test::buildWindow;
 using skyvarre::test::describe;
 using skyvarre::test::FakeWindowHost;
 using skyvarre::test::OpenedPages;
+using skyvarre::test::showActive;
 
 Q_DECLARE_METATYPE(QAccessible::Role)
 
@@ -129,21 +130,11 @@ private slots:
     void formFieldsKeepTheirNamesWhateverTheyHold();
     void linksArePressableLinks_data();
     void linksArePressableLinks();
-
-private:
-    void showActive(QWidget& window);
 };
 
 void tst_Accessibility::cleanup()
 {
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-void tst_Accessibility::showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 void tst_Accessibility::everyControlAUserCanReadOrUseHasANameOfItsOwn_data()
@@ -163,7 +154,7 @@ void tst_Accessibility::everyControlAUserCanReadOrUseHasANameOfItsOwn()
     QFETCH(AnyWindow, window);
     FakeWindowHost host;
     const std::unique_ptr<QWidget> shown = buildWindow(window, host);
-    showActive(*shown);
+    QVERIFY(showActive(*shown));
 
     const QList<QAccessibleInterface*> tree = accessibilityTree(*shown);
     QStringList nameless;
@@ -281,7 +272,7 @@ void tst_Accessibility::controlsAreAnnouncedByTheirPurpose()
     QFETCH(QString, name);
     FakeWindowHost host;
     const std::unique_ptr<QWidget> shown = buildWindow(window, host);
-    showActive(*shown);
+    QVERIFY(showActive(*shown));
 
     QAccessibleInterface* found = findControl(*shown, control);
     QVERIFY2(found != nullptr, "not in the accessibility tree");
@@ -299,7 +290,7 @@ void tst_Accessibility::formFieldsKeepTheirNamesWhateverTheyHold()
     // away when the user enters them; the name must not go with it.
     FakeWindowHost host;
     const std::unique_ptr<QWidget> shown = buildWindow(AnyWindow::Farewell, host);
-    showActive(*shown);
+    QVERIFY(showActive(*shown));
     auto* field = shown->findChild<QLineEdit*>(QStringLiteral("txtEmail"));
     QVERIFY(field != nullptr);
     QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(field);
@@ -347,7 +338,7 @@ void tst_Accessibility::linksArePressableLinks()
     OpenedPages pages;
     FakeWindowHost host;
     const std::unique_ptr<QWidget> shown = buildWindow(window, host);
-    showActive(*shown);
+    QVERIFY(showActive(*shown));
 
     QAccessibleInterface* found = findControl(*shown, link);
     QVERIFY(found != nullptr);

@@ -23,6 +23,7 @@ using namespace skyvarre;
 using skyvarre::test::control;
 using skyvarre::test::FakeWindowHost;
 using skyvarre::test::OpenedPages;
+using skyvarre::test::showActive;
 
 namespace {
 
@@ -83,8 +84,6 @@ private slots:
     void screenshot();
 
 private:
-    void showActive(QWidget& window);
-
     std::unique_ptr<OpenedPages> m_pages;
 };
 
@@ -104,17 +103,10 @@ void tst_frmAbout::cleanup()
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_frmAbout::showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
-
 void tst_frmAbout::windowShowsTheProgramAndItsLinks()
 {
     frmAbout about;
-    showActive(about);
+    QVERIFY(showActive(about));
 
     QCOMPARE(about.windowTitle(), QStringLiteral("Skyvarre v1.15"));
     QVERIFY(about.isModal());
@@ -146,7 +138,7 @@ void tst_frmAbout::windowShowsTheProgramAndItsLinks()
 void tst_frmAbout::labelsStandAsDesigned()
 {
     frmAbout about;
-    showActive(about);
+    QVERIFY(showActive(about));
 
     // Each link stands right under the text it belongs to, whole and within the window.
     const QLabel& description = control<QLabel>(about, "Label1");
@@ -181,7 +173,7 @@ void tst_frmAbout::closingKeysAndButton()
 {
     QFETCH(QString, way);
     frmAbout about;
-    showActive(about);
+    QVERIFY(showActive(about));
     QPushButton& ok = control<QPushButton>(about, "cmdOK");
 
     if (way == QStringLiteral("OK"))
@@ -213,7 +205,7 @@ void tst_frmAbout::linksOpenTheirPagesAndLeaveItOpen()
     QFETCH(QString, link);
     QFETCH(QString, address);
     frmAbout about;
-    showActive(about);
+    QVERIFY(showActive(about));
 
     QTest::mouseClick(&control<QLabel>(about, qPrintable(link)), Qt::LeftButton);
     QTest::mouseClick(&control<QLabel>(about, qPrintable(link)), Qt::LeftButton);
@@ -227,7 +219,7 @@ void tst_frmAbout::opensModallyOverTheResultWindow()
     HostOpeningAbout host;
     frmDisplay owner(host);
     owner.setSednaSign(QStringLiteral("Taurus"));
-    showActive(owner);
+    QVERIFY(showActive(owner));
 
     QPointer<frmAbout> seen;
     bool modalOverOwner = false;
@@ -268,7 +260,7 @@ void tst_frmAbout::screenshot()
     if (folder.isEmpty())
         QSKIP("SKYVARRE_SCREENSHOT_DIR is not set");
     frmAbout about;
-    showActive(about);
+    QVERIFY(showActive(about));
     QVERIFY(test::saveScreenshot(about, folder, QStringLiteral("frmAbout.png")));
 }
 

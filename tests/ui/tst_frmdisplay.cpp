@@ -37,8 +37,6 @@ private slots:
 
     void backAndExit_data();
     void backAndExit();
-    void enterAndEscape_data();
-    void enterAndEscape();
 
     void screenshot();
 
@@ -158,41 +156,6 @@ void tst_frmDisplay::backAndExit()
         QVERIFY(m_window->close());
 
     // Back leaves discarding the window to the host, which closes it.
-    QCOMPARE(m_host->goBackCalls, back ? 1 : 0);
-    QCOMPARE(m_host->showFarewellCalls, back ? 0 : 1);
-    QCOMPARE(m_window->isVisible(), back);
-}
-
-void tst_frmDisplay::enterAndEscape_data()
-{
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("back"); // otherwise the window closes as by Exit
-
-    QTest::newRow("Enter on Exit presses Exit") << "cmdExit" << int(Qt::Key_Return) << false;
-    QTest::newRow("Space on Exit presses Exit") << "cmdExit" << int(Qt::Key_Space) << false;
-    QTest::newRow("Enter on Back presses Back") << "cmdBack" << int(Qt::Key_Return) << true;
-    QTest::newRow("keypad Enter on Back presses Back") << "cmdBack" << int(Qt::Key_Enter) << true;
-    QTest::newRow("Esc on Exit presses Exit") << "cmdExit" << int(Qt::Key_Escape) << false;
-    QTest::newRow("Esc on Back presses Exit") << "cmdBack" << int(Qt::Key_Escape) << false;
-    QTest::newRow("Enter with the focus off the buttons presses Exit")
-        << "frmDisplay" << int(Qt::Key_Return) << false;
-}
-
-void tst_frmDisplay::enterAndEscape()
-{
-    QFETCH(QString, focus);
-    QFETCH(int, key);
-    QFETCH(bool, back);
-    QVERIFY(showActive(*m_window));
-    QWidget* target = focus == m_window->objectName()
-                          ? m_window.get()
-                          : &control<QWidget>(*m_window, qPrintable(focus));
-    if (target != m_window.get())
-        target->setFocus();
-
-    QTest::keyClick(target, static_cast<Qt::Key>(key));
-
     QCOMPARE(m_host->goBackCalls, back ? 1 : 0);
     QCOMPARE(m_host->showFarewellCalls, back ? 0 : 1);
     QCOMPARE(m_window->isVisible(), back);

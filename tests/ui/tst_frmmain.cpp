@@ -80,8 +80,6 @@ private slots:
     void onlyTheFrontPromotionIsSeenAndClicked_data();
     void onlyTheFrontPromotionIsSeenAndClicked();
 
-    void enterAndEscape_data();
-    void enterAndEscape();
     void enterAndEscapeOnAnOpenListOnlyCloseTheList_data();
     void enterAndEscapeOnAnOpenListOnlyCloseTheList();
     void everyWayOfClosingShowsTheFarewellWindow_data();
@@ -524,51 +522,6 @@ void tst_frmMain::onlyTheFrontPromotionIsSeenAndClicked()
 
     QTest::mouseClick(hit, Qt::LeftButton);
     QCOMPARE(m_pages->addresses, QStringList{address});
-}
-
-void tst_frmMain::enterAndEscape_data()
-{
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("finds"); // otherwise the window closes as by Exit
-
-    QTest::newRow("Enter in the name box presses Exit")
-        << "txtName" << int(Qt::Key_Return) << false;
-    QTest::newRow("keypad Enter in the name box presses Exit")
-        << "txtName" << int(Qt::Key_Enter) << false;
-    QTest::newRow("Enter on the day list presses Exit")
-        << "cboDate" << int(Qt::Key_Return) << false;
-    QTest::newRow("Enter on the month list presses Exit")
-        << "cboMonth" << int(Qt::Key_Return) << false;
-    QTest::newRow("Enter on the year list presses Exit")
-        << "cboYear" << int(Qt::Key_Return) << false;
-    QTest::newRow("Enter on the find button runs Find") << "cmdNext" << int(Qt::Key_Return) << true;
-    QTest::newRow("Enter on Exit presses Exit") << "cmdExit" << int(Qt::Key_Return) << false;
-    QTest::newRow("Esc in the name box presses Exit") << "txtName" << int(Qt::Key_Escape) << false;
-    QTest::newRow("Esc on a list presses Exit") << "cboMonth" << int(Qt::Key_Escape) << false;
-    QTest::newRow("Esc on the find button presses Exit")
-        << "cmdNext" << int(Qt::Key_Escape) << false;
-}
-
-void tst_frmMain::enterAndEscape()
-{
-    QFETCH(QString, focus);
-    QFETCH(int, key);
-    QFETCH(bool, finds);
-    QVERIFY(showActive(*m_window));
-    setEntries(QStringLiteral("ANNA"), QStringLiteral("1"), QStringLiteral("January"),
-               QStringLiteral("1990"));
-    QWidget& target = control<QWidget>(*m_window, qPrintable(focus));
-    target.setFocus();
-    QCOMPARE(QApplication::focusWidget(), &target);
-
-    QTest::keyClick(&target, static_cast<Qt::Key>(key));
-
-    QCOMPARE(m_host->fakePrompts.messages.size(), 0);
-    QCOMPARE(control<QLineEdit>(*m_window, "txtName").text(), QStringLiteral("ANNA"));
-    QCOMPARE(m_host->showResultCalls, finds ? 1 : 0);
-    QCOMPARE(m_host->showFarewellCalls, finds ? 0 : 1);
-    QCOMPARE(m_window->isVisible(), finds); // the host would hide it on Find
 }
 
 void tst_frmMain::enterAndEscapeOnAnOpenListOnlyCloseTheList_data()

@@ -1,3 +1,4 @@
+#include "WindowInspection.h"
 #include "support/FakeWindowHost.h"
 #include "ui/Look.h"
 #include "ui/ReferFriendTexts.h"
@@ -19,6 +20,7 @@
 using namespace skyvarre;
 using namespace Qt::StringLiterals;
 using skyvarre::test::FakeWindowHost;
+using skyvarre::test::showActive;
 
 namespace {
 
@@ -75,13 +77,6 @@ public:
 
     FocusTakingPrompts takingPrompts;
 };
-
-[[nodiscard]] bool showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-}
 
 QString textOf(const QWidget* field)
 {

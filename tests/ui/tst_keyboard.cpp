@@ -5,8 +5,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QtTest>
 
 #include <algorithm>
@@ -15,8 +17,11 @@
 using namespace skyvarre;
 using skyvarre::test::AnyWindow;
 using skyvarre::test::buildWindow;
+using skyvarre::test::control;
 using skyvarre::test::FakeWindowHost;
+using skyvarre::test::HostWithResultWindow;
 using skyvarre::test::OpenedPages;
+using skyvarre::test::showActive;
 
 namespace {
 
@@ -66,6 +71,17 @@ bool noButtonHeldDown(const QWidget& window)
                         [](const QAbstractButton* button) { return button->isDown(); });
 }
 
+// What the window's text boxes and lists hold, to see that a key changed none of it.
+QStringList entries(const QWidget& window)
+{
+    QStringList held;
+    for (const QLineEdit* box : window.findChildren<QLineEdit*>())
+        held.append(box->objectName() + QLatin1Char('=') + box->text());
+    for (const QComboBox* list : window.findChildren<QComboBox*>())
+        held.append(list->objectName() + QLatin1Char('=') + list->currentText());
+    return held;
+}
+
 } // namespace
 
 class tst_Keyboard : public QObject
@@ -79,21 +95,13 @@ private slots:
     void accessKeysReachEveryAction();
     void aFocusedLinkOpensItsPageFromTheKeyboard_data();
     void aFocusedLinkOpensItsPageFromTheKeyboard();
-
-private:
-    void showActive(QWidget& window);
+    void enterAndEscapePressTheButtonsOfTheMainWindows_data();
+    void enterAndEscapePressTheButtonsOfTheMainWindows();
 };
 
 void tst_Keyboard::cleanup()
 {
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-void tst_Keyboard::showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 void tst_Keyboard::accessKeysReachEveryAction_data()
@@ -165,7 +173,7 @@ void tst_Keyboard::accessKeysReachEveryAction()
     OpenedPages pages;
     FakeWindowHost host;
     const std::unique_ptr<QWidget> shown = buildWindow(window, host);
-    showActive(*shown);
+    QVERIFY(showActive(*shown));
 
     typeKeys(*shown, QKeySequence::fromString(keys));
     QTRY_VERIFY(noButtonHeldDown(*shown));
@@ -224,7 +232,7 @@ void tst_Keyboard::aFocusedLinkOpensItsPageFromTheKeyboard()
     OpenedPages pages;
     FakeWindowHost host;
     const std::unique_ptr<QWidget> shown = buildWindow(window, host);
-    showActive(*shown);
+    QVERIFY(showActive(*shown));
     auto* label = shown->findChild<QLabel*>(link);
     QVERIFY(label != nullptr);
     label->setFocus(Qt::TabFocusReason);
@@ -233,6 +241,86 @@ void tst_Keyboard::aFocusedLinkOpensItsPageFromTheKeyboard()
     typeKeys(*shown, QKeySequence::fromString(keys));
 
     QCOMPARE(outcome(host, pages, *shown), effects);
+}
+
+void tst_Keyboard::enterAndEscapePressTheButtonsOfTheMainWindows_data()
+{
+    QTest::addColumn<AnyWindow>("window");
+    QTest::addColumn<QString>("focus"); // empty: the key goes to the window itself
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("effects");
+
+    const QStringList exits{"farewell shown", "closed"};
+    const QStringList found{"result shown"}; // the host would hide the window
+    const QStringList back{"back"};          // the host would discard the window
+    const int enter = Qt::Key_Return;
+    const int keypadEnter = Qt::Key_Enter;
+    const int escape = Qt::Key_Escape;
+
+    const AnyWindow input = AnyWindow::Input;
+    QTest::newRow("Enter in the input window's name box presses Exit")
+        << input << "txtName" << enter << exits;
+    QTest::newRow("keypad Enter in the input window's name box presses Exit")
+        << input << "txtName" << keypadEnter << exits;
+    QTest::newRow("Enter on the input window's day list presses Exit")
+        << input << "cboDate" << enter << exits;
+    QTest::newRow("Enter on the input window's month list presses Exit")
+        << input << "cboMonth" << enter << exits;
+    QTest::newRow("Enter on the input window's year list presses Exit")
+        << input << "cboYear" << enter << exits;
+    QTest::newRow("Enter on the input window's find button runs Find")
+        << input << "cmdNext" << enter << found;
+    QTest::newRow("Enter on the input window's Exit presses Exit")
+        << input << "cmdExit" << enter << exits;
+    QTest::newRow("Esc in the input window's name box presses Exit")
+        << input << "txtName" << escape << exits;
+    QTest::newRow("Esc on a list of the input window presses Exit")
+        << input << "cboMonth" << escape << exits;
+    QTest::newRow("Esc on the input window's find button presses Exit")
+        << input << "cmdNext" << escape << exits;
+
+    const AnyWindow result = AnyWindow::Result;
+    QTest::newRow("Enter on the result window's Exit presses Exit")
+        << result << "cmdExit" << enter << exits;
+    QTest::newRow("Space on the result window's Exit presses Exit")
+        << result << "cmdExit" << int(Qt::Key_Space) << exits;
+    QTest::newRow("Enter on the result window's Back presses Back")
+        << result << "cmdBack" << enter << back;
+    QTest::newRow("keypad Enter on the result window's Back presses Back")
+        << result << "cmdBack" << keypadEnter << back;
+    QTest::newRow("Esc on the result window's Exit presses Exit")
+        << result << "cmdExit" << escape << exits;
+    QTest::newRow("Esc on the result window's Back presses Exit")
+        << result << "cmdBack" << escape << exits;
+    QTest::newRow("Enter on the result window with the focus off the buttons presses Exit")
+        << result << "" << enter << exits;
+}
+
+void tst_Keyboard::enterAndEscapePressTheButtonsOfTheMainWindows()
+{
+    QFETCH(AnyWindow, window);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QStringList, effects);
+    OpenedPages pages;
+    HostWithResultWindow host;
+    const std::unique_ptr<QWidget> shown = buildWindow(window, host);
+    QVERIFY(showActive(*shown));
+    // A name the checks pass, so that Find shows the result.
+    if (window == AnyWindow::Input)
+        control<QLineEdit>(*shown, "txtName").setText(QStringLiteral("ANNA"));
+    const QStringList entered = entries(*shown);
+    QWidget* target = shown.get();
+    if (!focus.isEmpty()) {
+        target = &control<QWidget>(*shown, qPrintable(focus));
+        target->setFocus();
+        QCOMPARE(QApplication::focusWidget(), target);
+    }
+
+    QTest::keyClick(target, static_cast<Qt::Key>(key));
+
+    QCOMPARE(outcome(host, pages, *shown), effects);
+    QCOMPARE(entries(*shown), entered);
 }
 
 QTEST_MAIN(tst_Keyboard)

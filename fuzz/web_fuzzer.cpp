@@ -64,12 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     // decoder replaces Unicode noncharacters (U+7FFFF and the like) although
     // their UTF-8 is encoded correctly, so it cannot serve as the judge here.
     const QList<QPair<QByteArray, QString>> expected = {
-        {"taf1", fields.name},
-        {"taf2", fields.email},
-        {"taf3", fields.message},
-        {"taf4", fields.friendName},
-        {"taf5", fields.friendEmail},
-        {"taf6", skyvarre::productPageAddress()},
+        {"taf1", fields.name},        {"taf2", fields.email},
+        {"taf3", fields.message},     {"taf4", fields.friendName},
+        {"taf5", fields.friendEmail}, {"taf6", skyvarre::productPageAddress()},
     };
     const QList<QByteArray> parameters = url.query(QUrl::FullyEncoded).toLatin1().split('&');
     Require(parameters.size() == expected.size());

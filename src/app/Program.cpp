@@ -23,8 +23,7 @@ const QString kAlreadyRunningMessage = QStringLiteral("Application is already ru
 
 // Runs one start-up step. A failure inside it abandons the rest of that step
 // only: the start-up goes on with the next one, and the user is not told.
-template <class Step>
-void runContained(const char* name, Step&& step)
+template <class Step> void runContained(const char* name, Step&& step)
 {
     try {
         step();
@@ -38,8 +37,7 @@ void runContained(const char* name, Step&& step)
 } // namespace
 
 Program::Program(ProgramServices services)
-    : m_services(std::move(services)),
-      m_input([this] { return std::make_unique<frmMain>(*this); }),
+    : m_services(std::move(services)), m_input([this] { return std::make_unique<frmMain>(*this); }),
       m_result([this] { return std::make_unique<frmDisplay>(*this); }),
       m_farewell([this] { return std::make_unique<frmReferFriend>(*this); })
 {

@@ -33,8 +33,7 @@ private:
     QPointer<QWidget> m_window;
 };
 
-template <class Window>
-class WindowSlot final : public WindowSlotBase
+template <class Window> class WindowSlot final : public WindowSlotBase
 {
 public:
     using Factory = std::function<std::unique_ptr<Window>()>;

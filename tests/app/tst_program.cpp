@@ -44,7 +44,8 @@ public:
 };
 
 // What the user can do, in the words of the tests' row names.
-enum class Step {
+enum class Step
+{
     FindValid,
     FindWithoutName,
     InputExitButton,
@@ -314,8 +315,8 @@ void tst_Program::closeAllAndEndFromEveryStateLeavesNoWindow_data()
     QTest::newRow("from the input window") << QList<Step>{};
     QTest::newRow("from the result window") << QList<Step>{Step::FindValid};
     QTest::newRow("after a Back") << QList<Step>{Step::FindValid, Step::ResultBackButton};
-    QTest::newRow("from the farewell window") << QList<Step>{Step::FindValid,
-                                                             Step::ResultExitButton};
+    QTest::newRow("from the farewell window")
+        << QList<Step>{Step::FindValid, Step::ResultExitButton};
 }
 
 void tst_Program::closeAllAndEndFromEveryStateLeavesNoWindow()

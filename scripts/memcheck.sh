@@ -55,40 +55,10 @@ judge "endurance run (30 Find/Back, 20 About)" "$code" "$logs/endurance.log" || 
 [ "$x11" -eq 1 ] || exit $status
 
 program=$build/src/app/skyvarre
+# A program under memcheck starts and reacts many times slower than usual.
+export SKYVARRE_X11_PATIENCE=1200
 source "$root/tests/app/x11_session.sh"
 caption='^Skyvarre v1\.15$'
-
-# Waits, with the patience that a program under memcheck needs, for a visible
-# window matching the pattern and other than the windows given; prints its id.
-await_window() {
-    local pattern=$1
-    shift
-    local id
-    for _ in $(seq 600); do
-        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null |
-            grep -vx -e "${1:-none}" -e "${2:-none}" | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "no window matching '$pattern' appeared (step: ${step:-?})"
-}
-
-# Waits for a copy under memcheck to end; sets exit_code.
-await_exit() {
-    local pid=$1
-    for _ in $(seq 1200); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            exit_code=0
-            wait "$pid" || exit_code=$?
-            return 0
-        fi
-        sleep 0.1
-    done
-    fail "process $pid did not end"
-}
 
 # Presses keys in the window with the focus and gives the slowed program time.
 press() {
@@ -100,30 +70,30 @@ export QT_QPA_PLATFORM=xcb
 "${memcheck[@]}" --log-file="$logs/first-copy.log" "$program" 2>"$session/first.log" &
 first=$!
 started_pids+=("$first")
-input=$(step="the first start" await_window "$caption")
+input=$(step="the first start" wait_for_window "$caption")
 
 "${memcheck[@]}" --log-file="$logs/second-copy.log" "$program" 2>"$session/second.log" &
 second=$!
 started_pids+=("$second")
-message=$(step="the second start's message" await_window '^Skyvarre$')
+message=$(step="the second start's message" wait_for_window '^Skyvarre$')
 focus_window "$message"
 press Return
-await_exit "$second"
+wait_for_exit "$second"
 second_code=$exit_code
 
 # A lookup, Back, Esc to the farewell window and its Exit, as a user types them.
 focus_window "$input"
 xdotool type --delay 150 "anna"
 press Tab Tab Tab Tab Return
-result=$(step="Find" await_window "$caption" "$input")
+result=$(step="Find" wait_for_other_window "$caption" "$input")
 focus_window "$result"
 press alt+b
 focus_window "$input"
 press Escape
-farewell=$(step="Esc on the input window" await_window "$caption" "$input" "$result")
+farewell=$(step="Esc on the input window" wait_for_other_window "$caption" "$input" "$result")
 focus_window "$farewell"
 press alt+x
-await_exit "$first"
+wait_for_exit "$first"
 first_code=$exit_code
 
 judge "second copy (already running)" "$second_code" "$logs/second-copy.log" || status=1

@@ -1,12 +1,15 @@
 # Shared by the X11 tests: a private Xvfb display, private per-user folders
 # and a stand-in browser that records every address it is given.
-# SKYVARRE_XVFB_SCREEN sets the screen (default 1280x1024x24).
+# SKYVARRE_XVFB_SCREEN sets the screen (default 1280x1024x24);
+# SKYVARRE_X11_PATIENCE how long each wait lasts, in tenths of a second
+# (default 150; a program under valgrind needs far more).
 # Source it; it sets DISPLAY, XDG_CONFIG_HOME, XDG_RUNTIME_DIR, PATH and
 # $session (the scratch folder), and cleans everything up on exit.
 
 set -euo pipefail
 
 session=$(mktemp -d)
+patience=${SKYVARRE_X11_PATIENCE:-150}
 started_pids=()
 
 end_session() {
@@ -66,7 +69,7 @@ touch "$session/opened.txt"
 # Waits for a visible window whose title matches the pattern; prints its id.
 wait_for_window() {
     local pattern=$1 id
-    for _ in $(seq 150); do
+    for _ in $(seq "$patience"); do
         id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
         if [ -n "$id" ]; then
             echo "$id"
@@ -77,25 +80,30 @@ wait_for_window() {
     fail "no window matching '$pattern' appeared (step: ${step:-?})"
 }
 
-# Waits for a visible window matching the pattern other than the window given
-# (a window that replaces or covers another with the same title); prints its id.
+# Waits for a visible window matching the pattern other than the windows given
+# (a window that replaces or covers others with the same title); prints its id.
 wait_for_other_window() {
-    local pattern=$1 other=$2 id
-    for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | grep -vx "$other" | head -n 1 || true)
+    local pattern=$1 id exclude=()
+    shift
+    for other in "$@"; do
+        exclude+=(-e "$other")
+    done
+    for _ in $(seq "$patience"); do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null |
+            grep -vx "${exclude[@]}" | head -n 1 || true)
         if [ -n "$id" ]; then
             echo "$id"
             return 0
         fi
         sleep 0.1
     done
-    fail "no window matching '$pattern' other than $other appeared (step: ${step:-?})"
+    fail "no window matching '$pattern' other than $* appeared (step: ${step:-?})"
 }
 
 # Waits until no visible window matches the pattern any more.
 wait_for_no_window() {
     local pattern=$1
-    for _ in $(seq 150); do
+    for _ in $(seq "$patience"); do
         xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1 || return 0
         sleep 0.1
     done
@@ -112,7 +120,7 @@ focus_window() {
 # exit code. Not for use in $(...): a subshell cannot wait for our children.
 wait_for_exit() {
     local pid=$1
-    for _ in $(seq 150); do
+    for _ in $(seq "$patience"); do
         if ! kill -0 "$pid" 2>/dev/null; then
             exit_code=0
             wait "$pid" || exit_code=$?

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 namespace skyvarre {
@@ -12,5 +13,11 @@ void installFontSubstitutions();
 // the machine has it, otherwise its substitute as the machine spells it, and
 // requested again where the machine lacks both. Needs the QGuiApplication.
 QString installedFamily(const QString& requested);
+
+// The face the windows draw their own texts in: family (as installedFamily
+// finds it) at the given size, drawn as the windows' texts are meant to look
+// the same everywhere: no kerning, no ligatures, no hinting. Needs the
+// QGuiApplication.
+QFont windowFont(const QString& family, qreal points);
 
 } // namespace skyvarre

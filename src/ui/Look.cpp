@@ -30,8 +30,7 @@ void setColour(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles
 
 QFont verdana(qreal points, TextStyle style)
 {
-    QFont font(installedFamily(kVerdana));
-    font.setPointSizeF(points);
+    QFont font = windowFont(kVerdana, points);
     font.setBold(style == TextStyle::Bold || style == TextStyle::BoldUnderlined);
     font.setUnderline(style == TextStyle::Underlined || style == TextStyle::BoldUnderlined);
     return font;

@@ -40,8 +40,7 @@ const QString kFrameStyle =
 
 QFont sansSerif(qreal points)
 {
-    QFont font(installedFamily(look::kSansSerif));
-    font.setPointSizeF(points);
+    QFont font = windowFont(look::kSansSerif, points);
     font.setBold(false);
     font.setUnderline(false);
     return font;

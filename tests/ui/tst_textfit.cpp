@@ -304,6 +304,10 @@ void tst_TextFit::textFitsItsRectangle()
     // Measured in the face the windows were laid out for, or the figures
     // below say nothing about what a user sees.
     QCOMPARE(QFontInfo(measured.font()).family(), kSubstitute);
+    // ... and at the face's own widths, which the desktop's hinting and
+    // kerning would change, so that what fits here fits on every machine.
+    QCOMPARE(measured.font().hintingPreference(), QFont::PreferNoHinting);
+    QVERIFY(!measured.font().kerning());
     const QString shortfall = misfit(measured);
     QVERIFY2(shortfall.isEmpty(), qPrintable(shortfall));
     const QString container = cutOffBy(measured);

@@ -2,19 +2,20 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace skyvarre {
 
 namespace {
 
-// What assistive tools see of a link label. QLabel reports itself as static
-// text, which a screen reader neither announces as a link nor can activate;
-// this reports a link, named by its accessible name or else by its text, whose
-// press action clicks it.
+// What assistive tools see of a link label: a link, named by its accessible
+// name or else by its text, whose press action clicks it.
 class AccessibleLinkLabel final : public QAccessibleWidget
 {
 public:
@@ -84,7 +85,7 @@ bool activatesLink(const QKeyEvent& event)
 
 } // namespace
 
-LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
+LinkLabel::LinkLabel(QWidget* parent) : QWidget(parent)
 {
     // Installed with the first link label, before anything can ask about one.
     static const bool reportedAsLink = (QAccessible::installFactory(&accessibleLinkLabel), true);
@@ -95,6 +96,57 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
+void LinkLabel::setText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    updateGeometry();
+    update();
+    // Assistive tools name the link by its text unless it has a name of its own.
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void LinkLabel::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void LinkLabel::setWordWrap(bool on)
+{
+    m_wordWrap = on;
+    updateGeometry();
+    update();
+}
+
+int LinkLabel::textFlags() const
+{
+    const Qt::Alignment alignment = QStyle::visualAlignment(layoutDirection(), m_alignment);
+    return int(alignment) | (m_wordWrap ? int(Qt::TextWordWrap) : 0);
+}
+
+QSize LinkLabel::sizeHint() const
+{
+    ensurePolished();
+    // Left and top alignment, so that centring cannot round the size.
+    const int flags = textFlags() & ~int(Qt::AlignHCenter | Qt::AlignVCenter);
+    const int width =
+        m_wordWrap && contentsRect().width() > 0 ? contentsRect().width() : QWIDGETSIZE_MAX;
+    const QRect text =
+        fontMetrics().boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), flags, m_text);
+    const QMargins margins = contentsMargins();
+    return text.size().grownBy(margins);
+}
+
+QSize LinkLabel::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
 void LinkLabel::click()
 {
     emit clicked();
@@ -103,7 +155,7 @@ void LinkLabel::click()
 void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
     if (!activatesLink(*event)) {
-        QLabel::keyPressEvent(event);
+        QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
@@ -129,15 +181,18 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
         click();
 }
 
-void LinkLabel::paintEvent(QPaintEvent* event)
+void LinkLabel::paintEvent(QPaintEvent* /*event*/)
 {
-    QLabel::paintEvent(event);
+    QPainter painter(this);
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawItemText(&painter, contentsRect(), textFlags(), option.palette, isEnabled(),
+                          m_text, foregroundRole());
     if (!hasFocus())
         return;
     // A dotted frame in the text's own colour, which every window sets apart
     // from the background; the style's focus frame is a faint tint of the
     // highlight colour that vanishes on the dark blue strips.
-    QPainter painter(this);
     painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -65,8 +65,8 @@ void frmAbout::applyLook()
     setButtonFace(*m_ui->cmdOK);
 
     // These labels take the size of their text.
-    for (QLabel* label :
-         std::initializer_list<QLabel*>{m_ui->Label2, m_ui->lblHomePage, m_ui->Label5})
+    for (QWidget* label :
+         std::initializer_list<QWidget*>{m_ui->Label2, m_ui->lblHomePage, m_ui->Label5})
         label->adjustSize();
 }
 

@@ -10,13 +10,13 @@
 #include "platform/SettingsStore.h"
 #include "support/FakePrompts.h"
 #include "support/FakeRandom.h"
+#include "ui/LinkLabel.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 #include "ui/frmReferFriend.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -433,8 +433,8 @@ void tst_Program::coBrandBringsTheDrawnLabelToTheFront()
     QFETCH(QString, expectedInFront);
 
     frmMain& input = m_program->inputWindow();
-    auto* cobrand = input.findChild<QLabel*>("lblCobrand");
-    auto* fullBrand = input.findChild<QLabel*>("lblFullBrand");
+    auto* cobrand = input.findChild<LinkLabel*>("lblCobrand");
+    auto* fullBrand = input.findChild<LinkLabel*>("lblFullBrand");
     QWidget* strip = cobrand->parentWidget();
     // Start from the other label in front, so that the draw has to move one.
     input.bringToFront(expectedInFront == "lblCobrand" ? frmMain::PromotionLabel::FullBrand

@@ -3,6 +3,7 @@
 #include "WindowInspection.h"
 #include "support/FakeWindowHost.h"
 #include "ui/Fonts.h"
+#include "ui/LinkLabel.h"
 #include "ui/frmAbout.h"
 #include "ui/frmDisplay.h"
 #include "web/LinkTable.h"
@@ -124,12 +125,12 @@ void tst_frmAbout::windowShowsTheProgramAndItsLinks()
                     "Skyvarre describes the placement of the asteroid Sedna in your birth chart. "
                     "This asteroid is also known as the Goddess of the Sea. This sign helps you "
                     "understand yourself and prepare yourself to survive against all odds. ")));
-    QCOMPARE(control<QLabel>(about, "lblHomePage").text(),
+    QCOMPARE(control<LinkLabel>(about, "lblHomePage").text(),
              QStringLiteral("Click here to visit ") + pageAddress(Page::Home));
     QCOMPARE(control<QLabel>(about, "Label6").text(),
              QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                             "money online. Get this software fully branded for your website."));
-    QCOMPARE(control<QLabel>(about, "Label5").text(),
+    QCOMPARE(control<LinkLabel>(about, "Label5").text(),
              QStringLiteral("Click here for more details"));
     QCOMPARE(control<QPushButton>(about, "cmdOK").text(), QStringLiteral("&OK"));
     QCOMPARE(QApplication::focusWidget(), &control<QPushButton>(about, "cmdOK"));
@@ -142,12 +143,12 @@ void tst_frmAbout::labelsStandAsDesigned()
 
     // Each link stands right under the text it belongs to, whole and within the window.
     const QLabel& description = control<QLabel>(about, "Label1");
-    const QLabel& homePage = control<QLabel>(about, "lblHomePage");
+    const LinkLabel& homePage = control<LinkLabel>(about, "lblHomePage");
     const QLabel& offer = control<QLabel>(about, "Label6");
-    const QLabel& details = control<QLabel>(about, "Label5");
+    const LinkLabel& details = control<LinkLabel>(about, "Label5");
     QVERIFY(description.heightForWidth(description.width()) <= description.height());
     QVERIFY(offer.heightForWidth(offer.width()) <= offer.height());
-    for (const QLabel* link : {&homePage, &details}) {
+    for (const LinkLabel* link : {&homePage, &details}) {
         QVERIFY(link->width() >= link->sizeHint().width());
         QVERIFY(link->geometry().right() < about.width());
         QVERIFY(link->cursor().shape() == Qt::PointingHandCursor);
@@ -207,8 +208,8 @@ void tst_frmAbout::linksOpenTheirPagesAndLeaveItOpen()
     frmAbout about;
     QVERIFY(showActive(about));
 
-    QTest::mouseClick(&control<QLabel>(about, qPrintable(link)), Qt::LeftButton);
-    QTest::mouseClick(&control<QLabel>(about, qPrintable(link)), Qt::LeftButton);
+    QTest::mouseClick(&control<LinkLabel>(about, qPrintable(link)), Qt::LeftButton);
+    QTest::mouseClick(&control<LinkLabel>(about, qPrintable(link)), Qt::LeftButton);
 
     QCOMPARE(m_pages->addresses, QStringList({address, address}));
     QVERIFY(about.isVisible());
@@ -228,7 +229,7 @@ void tst_frmAbout::opensModallyOverTheResultWindow()
         seen = &about;
         modalOverOwner = about.isModal() && about.parentWidget() == &owner &&
                          about.windowModality() != Qt::NonModal;
-        QTest::mouseClick(&control<QLabel>(about, "lblHomePage"), Qt::LeftButton);
+        QTest::mouseClick(&control<LinkLabel>(about, "lblHomePage"), Qt::LeftButton);
         stayedOpen = about.isVisible() && QApplication::activeModalWidget() == &about;
         QTest::keyClick(&control<QPushButton>(about, "cmdOK"), Qt::Key_Escape);
     });

@@ -5,6 +5,7 @@
 #include "sign/Interpretation.h"
 #include "support/FakeWindowHost.h"
 #include "ui/Fonts.h"
+#include "ui/LinkLabel.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
 #include "web/LinkTable.h"
@@ -514,8 +515,8 @@ void tst_frmMain::onlyTheFrontPromotionIsSeenAndClicked()
     QVERIFY(showActive(*m_window));
 
     QFrame& strip = control<QFrame>(*m_window, "Frame5");
-    const QLabel& fullBrand = control<QLabel>(*m_window, "lblFullBrand");
-    QCOMPARE(control<QLabel>(*m_window, "lblCobrand").geometry(), fullBrand.geometry());
+    const QWidget& fullBrand = control<LinkLabel>(*m_window, "lblFullBrand");
+    QCOMPARE(control<LinkLabel>(*m_window, "lblCobrand").geometry(), fullBrand.geometry());
     QWidget* hit = strip.childAt(fullBrand.geometry().center());
     QVERIFY(hit != nullptr);
     QCOMPARE(hit->objectName(), front);

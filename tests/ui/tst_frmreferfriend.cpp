@@ -1,5 +1,6 @@
 #include "WindowInspection.h"
 #include "support/FakeWindowHost.h"
+#include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/ReferFriendTexts.h"
 #include "ui/frmReferFriend.h"
@@ -397,7 +398,7 @@ void tst_frmReferFriend::lblGoToHomeOpensTheCataloguePage()
     FakeWindowHost host;
     frmReferFriend window(host);
     QVERIFY(showActive(window));
-    auto* link = window.findChild<QLabel*>("lblGoToHome");
+    auto* link = window.findChild<LinkLabel*>("lblGoToHome");
 
     QTest::mouseClick(link, Qt::LeftButton);
 

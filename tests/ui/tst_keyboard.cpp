@@ -1,6 +1,7 @@
 #include "EveryWindow.h"
 #include "OpenedPages.h"
 #include "support/FakeWindowHost.h"
+#include "ui/LinkLabel.h"
 #include "web/LinkTable.h"
 
 #include <QAbstractButton>
@@ -233,7 +234,7 @@ void tst_Keyboard::aFocusedLinkOpensItsPageFromTheKeyboard()
     FakeWindowHost host;
     const std::unique_ptr<QWidget> shown = buildWindow(window, host);
     QVERIFY(showActive(*shown));
-    auto* label = shown->findChild<QLabel*>(link);
+    auto* label = shown->findChild<LinkLabel*>(link);
     QVERIFY(label != nullptr);
     label->setFocus(Qt::TabFocusReason);
     QCOMPARE(QApplication::focusWidget(), label);

@@ -3,6 +3,7 @@
 #include "WindowInspection.h"
 #include "support/FakeWindowHost.h"
 #include "ui/Fonts.h"
+#include "ui/LinkLabel.h"
 #include "web/LinkTable.h"
 
 #include <QAction>
@@ -198,7 +199,7 @@ void tst_SharedLinks::linksOpenTheirPages()
     QMainWindow& shown = built.main();
     QVERIFY(showActive(shown));
 
-    if (auto* label = shown.findChild<QLabel*>(opener)) {
+    if (auto* label = shown.findChild<LinkLabel*>(opener)) {
         QVERIFY(label->cursor().shape() == Qt::PointingHandCursor);
         QVERIFY(label->font().bold() && label->font().underline());
         QTest::mouseClick(label, Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include "sign/Interpretation.h"
 #include "support/FakeWindowHost.h"
 #include "ui/Fonts.h"
+#include "ui/LinkLabel.h"
 #include "ui/ReferFriendTexts.h"
 
 #include <QAbstractButton>
@@ -123,6 +124,8 @@ bool showsText(const QWidget& control)
         return false;
     if (const auto* label = qobject_cast<const QLabel*>(&control))
         return !label->text().isEmpty();
+    if (const auto* link = qobject_cast<const LinkLabel*>(&control))
+        return !link->text().isEmpty();
     if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
         return !button->text().isEmpty();
     if (const auto* frame = qobject_cast<const QGroupBox*>(&control))
@@ -147,6 +150,17 @@ QString sizes(const QRect& needed, const QRect& available)
         .arg(available.y());
 }
 
+// Gives a label or a link label another text to show.
+void setText(QWidget& control, const QString& text)
+{
+    if (auto* link = qobject_cast<LinkLabel*>(&control))
+        link->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(&control))
+        label->setText(text);
+    else
+        qFatal("%s is no label", qPrintable(control.objectName()));
+}
+
 // Where the text falls short of its rectangle, a description of by how much;
 // empty when it fits. Each kind of control is measured as it draws its text.
 QString misfit(QWidget& control)
@@ -159,6 +173,12 @@ QString misfit(QWidget& control)
         const QRect area = label->contentsRect().adjusted(margin, margin, -margin, -margin);
         const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
         const QRect needed = metrics.boundingRect(area, flags, label->text());
+        return area.contains(needed) ? QString() : sizes(needed, area);
+    }
+    if (auto* link = qobject_cast<LinkLabel*>(&control)) {
+        const QRect area = link->contentsRect();
+        const int flags = int(link->alignment()) | (link->wordWrap() ? int(Qt::TextWordWrap) : 0);
+        const QRect needed = metrics.boundingRect(area, flags, link->text());
         return area.contains(needed) ? QString() : sizes(needed, area);
     }
     if (auto* box = qobject_cast<QCheckBox*>(&control)) {
@@ -295,7 +315,7 @@ void tst_TextFit::textFitsItsRectangle()
             result != nullptr && control == QLatin1String("lblSednaSign"))
             result->setSednaSign(text); // which sizes the label to its text
         else
-            test::control<QLabel>(*shown, qPrintable(control)).setText(text);
+            setText(test::control<QWidget>(*shown, qPrintable(control)), text);
     }
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));

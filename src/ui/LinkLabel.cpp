@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QStyle>
-#include <QStyleOption>
 
 namespace skyvarre {
 
@@ -134,12 +133,9 @@ QSize LinkLabel::sizeHint() const
     ensurePolished();
     // Left and top alignment, so that centring cannot round the size.
     const int flags = textFlags() & ~int(Qt::AlignHCenter | Qt::AlignVCenter);
-    const int width =
-        m_wordWrap && contentsRect().width() > 0 ? contentsRect().width() : QWIDGETSIZE_MAX;
     const QRect text =
-        fontMetrics().boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), flags, m_text);
-    const QMargins margins = contentsMargins();
-    return text.size().grownBy(margins);
+        fontMetrics().boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), flags, m_text);
+    return text.size().grownBy(contentsMargins());
 }
 
 QSize LinkLabel::minimumSizeHint() const
@@ -184,10 +180,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 void LinkLabel::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    QStyleOption option;
-    option.initFrom(this);
-    style()->drawItemText(&painter, contentsRect(), textFlags(), option.palette, isEnabled(),
-                          m_text, foregroundRole());
+    style()->drawItemText(&painter, contentsRect(), textFlags(), palette(), isEnabled(), m_text,
+                          foregroundRole());
     if (!hasFocus())
         return;
     // A dotted frame in the text's own colour, which every window sets apart

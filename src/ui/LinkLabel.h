@@ -39,7 +39,7 @@ public:
     bool wordWrap() const { return m_wordWrap; }
     void setWordWrap(bool on);
 
-    // The text on one line, or broken to the label's width where it wraps.
+    // The size of the text on one line, as a label's.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

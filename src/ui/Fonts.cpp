@@ -12,8 +12,7 @@ namespace {
 // family as the machine spells it; empty where the machine lacks it.
 QString installedSpelling(const QString& family)
 {
-    // Listed once: the installed families do not change while the program
-    // runs, and QFontDatabase::hasFamily asks fontconfig anew every time.
+    // The installed families do not change while the program runs.
     static const QStringList installed = QFontDatabase::families();
     for (const QString& name : installed) {
         if (name.compare(family, Qt::CaseInsensitive) == 0)
@@ -37,9 +36,9 @@ void installFontSubstitutions()
 QString installedFamily(const QString& requested)
 {
     // Asked for a family it lacks, Qt first has fontconfig list fallbacks for
-    // it and takes the first of those, before it would look at the substitute:
-    // that search is a good part of the start-up's font work, and its answer
-    // differs from machine to machine. Naming the substitute skips both.
+    // it and takes the first of those before it would look at the substitute,
+    // and that answer differs from machine to machine. Naming the substitute
+    // gives every machine the same face.
     if (!installedSpelling(requested).isEmpty())
         return requested;
     const QString substitute = installedSpelling(QFont::substitute(requested));
@@ -50,16 +49,6 @@ QFont windowFont(const QString& family, qreal points)
 {
     QFont font(installedFamily(family));
     font.setPointSizeF(points);
-    // The texts are short Latin phrases laid out in fixed rectangles. Drawn
-    // without hinting they take the face's design widths at every size and on
-    // every machine, whatever the desktop's hinting settings, so a text that
-    // fits here fits everywhere. Without kerning and ligatures they are set
-    // as on Windows, and Qt can skip HarfBuzz for them, which with the
-    // hinting saves a twentieth of the start-up; scripts that need shaping
-    // are still shaped.
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setKerning(false);
-    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

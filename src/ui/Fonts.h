@@ -15,9 +15,7 @@ void installFontSubstitutions();
 QString installedFamily(const QString& requested);
 
 // The face the windows draw their own texts in: family (as installedFamily
-// finds it) at the given size, drawn as the windows' texts are meant to look
-// the same everywhere: no kerning, no ligatures, no hinting. Needs the
-// QGuiApplication.
+// finds it) at the given size. Needs the QGuiApplication.
 QFont windowFont(const QString& family, qreal points);
 
 } // namespace skyvarre

@@ -2,12 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
-#include <QStyle>
 
 namespace skyvarre {
 
@@ -84,63 +82,17 @@ bool activatesLink(const QKeyEvent& event)
 
 } // namespace
 
-LinkLabel::LinkLabel(QWidget* parent) : QWidget(parent)
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
 {
     // Installed with the first link label, before anything can ask about one.
     static const bool reportedAsLink = (QAccessible::installFactory(&accessibleLinkLabel), true);
     Q_UNUSED(reportedAsLink);
+    // The texts hold "&" and quotes as they stand; none is markup.
+    setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
     // Tab only: clicking a link must not take the focus from the field the user
     // is filling in, whose placeholder handling watches the focus.
     setFocusPolicy(Qt::TabFocus);
-}
-
-void LinkLabel::setText(const QString& text)
-{
-    if (text == m_text)
-        return;
-    m_text = text;
-    updateGeometry();
-    update();
-    // Assistive tools name the link by its text unless it has a name of its own.
-    if (accessibleName().isEmpty()) {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
-}
-
-void LinkLabel::setAlignment(Qt::Alignment alignment)
-{
-    m_alignment = alignment;
-    update();
-}
-
-void LinkLabel::setWordWrap(bool on)
-{
-    m_wordWrap = on;
-    updateGeometry();
-    update();
-}
-
-int LinkLabel::textFlags() const
-{
-    const Qt::Alignment alignment = QStyle::visualAlignment(layoutDirection(), m_alignment);
-    return int(alignment) | (m_wordWrap ? int(Qt::TextWordWrap) : 0);
-}
-
-QSize LinkLabel::sizeHint() const
-{
-    ensurePolished();
-    // Left and top alignment, so that centring cannot round the size.
-    const int flags = textFlags() & ~int(Qt::AlignHCenter | Qt::AlignVCenter);
-    const QRect text =
-        fontMetrics().boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), flags, m_text);
-    return text.size().grownBy(contentsMargins());
-}
-
-QSize LinkLabel::minimumSizeHint() const
-{
-    return sizeHint();
 }
 
 void LinkLabel::click()
@@ -151,7 +103,7 @@ void LinkLabel::click()
 void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
     if (!activatesLink(*event)) {
-        QWidget::keyPressEvent(event);
+        QLabel::keyPressEvent(event);
         return;
     }
     event->accept();
@@ -177,13 +129,12 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
         click();
 }
 
-void LinkLabel::paintEvent(QPaintEvent* /*event*/)
+void LinkLabel::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
-    style()->drawItemText(&painter, contentsRect(), textFlags(), palette(), isEnabled(), m_text,
-                          foregroundRole());
+    QLabel::paintEvent(event);
     if (!hasFocus())
         return;
+    QPainter painter(this);
     // A dotted frame in the text's own colour, which every window sets apart
     // from the background; the style's focus frame is a faint tint of the
     // highlight colour that vanishes on the dark blue strips.

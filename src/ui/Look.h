@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/Version.h"
+
+#include <QLatin1String>
 #include <QRgb>
 #include <QString>
 #include <QtGlobal>
@@ -21,7 +24,7 @@ inline constexpr QRgb kWhite = qRgb(255, 255, 255);
 inline constexpr QRgb kYellow = qRgb(255, 255, 0);
 
 // Every window's caption.
-inline const QString kCaption = QStringLiteral("Skyvarre v1.15");
+inline const QString kCaption = QStringLiteral("Skyvarre v") + QLatin1String(kVersion);
 
 // The application title of every message box.
 inline const QString kMessageTitle = QStringLiteral("Skyvarre");

@@ -1,18 +1,54 @@
 #include "WindowFrame.h"
 
-#include "IconPixels.h"
 #include "Look.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QIcon>
-#include <QImage>
 #include <QLayout>
-#include <QPixmap>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
 
 namespace skyvarre {
+
+namespace {
+
+// Moves window so that its frame is centred on its screen.
+void centreOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    if (screen == nullptr)
+        return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+// Centres its window when the program first shows it; after that the window
+// stays where the user puts it (the input window after Back, for one).
+class CentreOnFirstShow final : public QObject
+{
+public:
+    explicit CentreOnFirstShow(QWidget& window) : QObject(&window)
+    {
+        window.installEventFilter(this);
+    }
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // A spontaneous show is the desktop restoring the window, not the program.
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
+            centreOnScreen(static_cast<QWidget&>(*watched));
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 void setUpFixedWindow(QWidget& window, WindowKind kind)
 {
@@ -26,16 +62,7 @@ void setUpFixedWindow(QWidget& window, WindowKind kind)
         layout->setSizeConstraint(QLayout::SetFixedSize);
     else
         window.setFixedSize(window.size());
-}
-
-void centreOnScreen(QWidget& window)
-{
-    const QScreen* screen = window.screen();
-    if (screen == nullptr)
-        return;
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    new CentreOnFirstShow(window); // owned by window
 }
 
 QIcon programIcon()
@@ -45,12 +72,8 @@ QIcon programIcon()
     // result window at every Find) would add its sizes to the cache each time.
     static QIcon icon;
     if (icon.isNull()) {
-        for (const IconPixels& size : programIconPixels()) {
-            // The pixels lie decoded in the program's read-only data.
-            const QImage image(reinterpret_cast<const uchar*>(size.argb), size.width, size.height,
-                               QImage::Format_ARGB32_Premultiplied);
-            icon.addPixmap(QPixmap::fromImage(image));
-        }
+        icon.addFile(QStringLiteral(":/icons/skyvarre-32.png"));
+        icon.addFile(QStringLiteral(":/icons/skyvarre-64.png"));
         // Its pixmaps go with the application, not after it.
         qAddPostRoutine([] { icon = QIcon(); });
     }

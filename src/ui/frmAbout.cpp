@@ -8,7 +8,6 @@
 #include "web/WebPage.h"
 
 #include <QIcon>
-#include <QShowEvent>
 
 #include <initializer_list>
 #include <utility>
@@ -29,15 +28,6 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui:
 }
 
 frmAbout::~frmAbout() = default;
-
-void frmAbout::showEvent(QShowEvent* event)
-{
-    // QDialog centres itself over its owner; this window belongs in the middle
-    // of the screen.
-    if (!event->spontaneous())
-        centreOnScreen(*this);
-    QDialog::showEvent(event);
-}
 
 void frmAbout::applyLook()
 {

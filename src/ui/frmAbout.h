@@ -4,8 +4,6 @@
 
 #include <memory>
 
-class QShowEvent;
-
 namespace skyvarre {
 
 namespace Ui {
@@ -22,9 +20,6 @@ public:
     // Builds the window with its fixed captions, not yet shown.
     explicit frmAbout(QWidget* parent = nullptr);
     ~frmAbout() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void applyLook();

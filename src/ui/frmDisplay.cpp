@@ -9,7 +9,6 @@
 #include "sign/Interpretation.h"
 
 #include <QCloseEvent>
-#include <QShowEvent>
 
 #include <algorithm>
 #include <initializer_list>
@@ -61,13 +60,6 @@ void frmDisplay::closeEvent(QCloseEvent* event)
     // host discards this window once it is closed; closing is never refused.
     m_host.showFarewell();
     event->accept();
-}
-
-void frmDisplay::showEvent(QShowEvent* event)
-{
-    if (!event->spontaneous())
-        centreOnScreen(*this);
-    QMainWindow::showEvent(event);
 }
 
 void frmDisplay::applyLook()

@@ -5,7 +5,6 @@
 #include <memory>
 
 class QCloseEvent;
-class QShowEvent;
 class QString;
 
 namespace skyvarre {
@@ -41,7 +40,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void applyLook();

@@ -15,11 +15,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QChildEvent>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QShowEvent>
 
 #include <initializer_list>
 #include <optional>
@@ -75,10 +73,7 @@ QString typedCharacters(const QKeyEvent& event)
 frmMain::frmMain(WindowHost& host, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::frmMain>()), m_host(host)
 {
-    // The controls are built in the face that most of them show, so that the
-    // date lists need no font of their own: a drop-down list builds its popup
-    // at its first font change, which would build all three at every start
-    // rather than when the user first opens one.
+    // The face that most of the controls show, the date lists among them.
     setFont(look::verdana(look::kNormalPoints, look::TextStyle::Bold));
     m_ui->setupUi(this);
     // The menu bar and its menus keep the desktop's face, every attribute of it.
@@ -89,7 +84,7 @@ frmMain::frmMain(WindowHost& host, QWidget* parent)
     applyLook();
     setUpSharedLinks(*this, m_host, *m_ui);
     bringToFront(PromotionLabel::CoBrand); // as the form stacks them
-    watchOpenLists();
+    nameOpenLists();
     connectHandlers();
     Form_Load();
 }
@@ -144,23 +139,10 @@ void frmMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void frmMain::showEvent(QShowEvent* event)
-{
-    // Centred when first shown; after Back the window comes back where the
-    // user left it.
-    if (!event->spontaneous() && !m_placed) {
-        centreOnScreen(*this);
-        m_placed = true;
-    }
-    QMainWindow::showEvent(event);
-}
-
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_ui->txtName && event->type() == QEvent::KeyPress)
         return txtName_KeyPress(static_cast<const QKeyEvent&>(*event));
-    if (watched != m_ui->txtName)
-        watchOpenList(*watched, *event);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -230,41 +212,8 @@ void frmMain::nameOpenLists()
 {
     // An open drop-down list is a control of its own to assistive tools, which
     // announce it when it takes the focus; it is the same list as its box.
-    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear}) {
-        // Found rather than asked for: QComboBox::view() would build the popup.
-        auto* view = list->findChild<QAbstractItemView*>();
-        if (view != nullptr && view->accessibleName() != list->accessibleName())
-            view->setAccessibleName(list->accessibleName());
-    }
-}
-
-void frmMain::watchOpenLists()
-{
-    // A list builds its popup at its first use, when it opens or an assistive
-    // tool asks for it, not with the window: most starts would otherwise pay
-    // for three popups that nobody opens. Each is named as it is put together.
     for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
-        list->installEventFilter(this);
-}
-
-void frmMain::watchOpenList(QObject& watched, QEvent& event)
-{
-    // The list and its popup arrive as children of the box while they are
-    // still being built; the list is named once it is built and has moved into
-    // the popup, and again whenever the popup shows.
-    switch (event.type()) {
-    case QEvent::ChildAdded:
-        if (qobject_cast<QComboBox*>(&watched) != nullptr)
-            static_cast<QChildEvent&>(event).child()->installEventFilter(this);
-        nameOpenLists();
-        break;
-    case QEvent::ParentChange:
-    case QEvent::Show:
-        nameOpenLists();
-        break;
-    default:
-        break;
-    }
+        list->view()->setAccessibleName(list->accessibleName());
 }
 
 void frmMain::connectHandlers()

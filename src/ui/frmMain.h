@@ -6,7 +6,6 @@
 
 class QCloseEvent;
 class QKeyEvent;
-class QShowEvent;
 
 namespace skyvarre {
 
@@ -49,14 +48,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void applyLook();
     void nameOpenLists();
-    void watchOpenLists();
-    void watchOpenList(QObject& watched, QEvent& event);
     void connectHandlers();
     void Form_Load();
 
@@ -65,7 +61,6 @@ private:
 
     std::unique_ptr<Ui::frmMain> m_ui;
     WindowHost& m_host;
-    bool m_placed = false;
 };
 
 } // namespace skyvarre

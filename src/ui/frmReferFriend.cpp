@@ -15,7 +15,6 @@
 #include <QFocusEvent>
 #include <QFont>
 #include <QKeyEvent>
-#include <QShowEvent>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -211,16 +210,6 @@ void frmReferFriend::closeEvent(QCloseEvent* event)
     // drops that nested close, and nothing here touches the window afterwards.
     event->accept();
     m_host.CloseAllAndEnd();
-}
-
-void frmReferFriend::showEvent(QShowEvent* event)
-{
-    // Centred when first shown; after that it stays where the user put it.
-    if (!event->spontaneous() && !m_placed) {
-        centreOnScreen(*this);
-        m_placed = true;
-    }
-    QWidget::showEvent(event);
 }
 
 void frmReferFriend::Check1_Click()

@@ -34,7 +34,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     enum class Focus
@@ -68,7 +67,6 @@ private:
     std::unique_ptr<Ui::frmReferFriend> m_ui;
     WindowHost& m_host;
     std::array<FormField, 5> m_formFields;
-    bool m_placed = false;
 };
 
 } // namespace skyvarre

@@ -1,4 +1,3 @@
-#include "ui/IconPixels.h"
 #include "ui/WindowFrame.h"
 
 #include <QIcon>
@@ -22,7 +21,6 @@ void tst_ProgramIcon::theIconHasEverySizeOfItsFiles()
 {
     const QList<QSize> expected{QSize(32, 32), QSize(64, 64)};
     QCOMPARE(programIcon().availableSizes(), expected);
-    QCOMPARE(programIconPixels().size(), std::size_t{2});
 }
 
 void tst_ProgramIcon::eachSizeShowsThePixelsOfItsFile_data()

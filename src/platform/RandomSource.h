@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <random>
 
 namespace skyvarre {
@@ -18,7 +17,8 @@ public:
     virtual float next() = 0;
 };
 
-// A Mersenne Twister seeded from the steady clock.
+// A Mersenne Twister seeded from the high-resolution clock, so that each start
+// draws differently.
 class SystemRandom final : public RandomSource
 {
 public:

@@ -8,8 +8,6 @@
 namespace skyvarre {
 namespace {
 
-constexpr int kDayCount = 31;
-
 // February is listed with its length in a common year; a leap year adds one day.
 constexpr std::array<int, kMonthCount> kDaysInMonth = {31, 28, 31, 30, 31, 30,
                                                        31, 31, 30, 31, 30, 31};
@@ -50,14 +48,14 @@ Verdict ValidateInput(std::string_view name, int dayPosition, int monthPosition,
     const auto month = MonthFromPosition(monthPosition);
     const auto year = ReadWholeNumber(yearText);
     if (!month || !year || dayPosition < 0 || dayPosition >= kDayCount) {
-        return Verdict::BadFebruaryDay;
+        return Verdict::BadDate;
     }
     const int day = dayPosition + 1;
     if (day <= DaysInMonth(*month, *year)) {
         return Verdict::Accepted;
     }
     // Only February and the 30-day months can be too short, and each has its own message.
-    return *month == Month::February ? Verdict::BadFebruaryDay : Verdict::BadDay31;
+    return *month == Month::February ? Verdict::BadDate : Verdict::BadDay31;
 }
 
 std::string_view MessageForVerdict(Verdict verdict)
@@ -68,7 +66,7 @@ std::string_view MessageForVerdict(Verdict verdict)
         return {};
     case Verdict::NameMissing:
         return "Please Enter Your Name";
-    case Verdict::BadFebruaryDay:
+    case Verdict::BadDate:
         return "Please Enter Correct Date Or Month!";
     case Verdict::BadDay31:
         return "Please Enter Correct Date Or Month !";

@@ -10,9 +10,17 @@ enum class Verdict
 {
     Accepted,
     NameMissing,
-    BadFebruaryDay,
+    /// A February day past the month's end, or a list position or year text that names no date.
+    BadDate,
+    /// Day 31 in a month of 30 days.
     BadDay31
 };
+
+/// What the input window's date lists offer: days 1 to kDayCount, and the years kFirstListYear
+/// to kLastListYear.
+inline constexpr int kDayCount = 31;
+inline constexpr int kFirstListYear = 1900;
+inline constexpr int kLastListYear = 2022;
 
 /// Shown when the name box refuses a typed character.
 inline constexpr std::string_view kOnlyLettersMessage = "Please Enter only Letters";
@@ -32,7 +40,7 @@ inline constexpr char16_t kSpaceKey = 32;
 /// the input window's lists hold them. An empty name is refused first; a name of blanks passes.
 /// Leap years follow the Gregorian rule, so 29 February 1900 is refused. A position outside its
 /// list or a year text that is not a whole number cannot name a real date and gets the general
-/// date verdict BadFebruaryDay, whose message asks for a correct date or month.
+/// date verdict BadDate, whose message asks for a correct date or month.
 [[nodiscard]] Verdict ValidateInput(std::string_view name, int dayPosition, int monthPosition,
                                     std::string_view yearText);
 

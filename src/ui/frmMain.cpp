@@ -29,11 +29,6 @@ namespace skyvarre {
 
 namespace {
 
-// The days and years the lists offer.
-constexpr int kLastDay = 31;
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2022;
-
 QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -232,7 +227,7 @@ void frmMain::Form_Load()
     // Each list is filled in one go: item by item, every insertion would
     // update the list's popup on its own.
     QStringList days;
-    for (int day = 1; day <= kLastDay; ++day)
+    for (int day = 1; day <= kDayCount; ++day)
         days.append(QString::number(day));
     m_ui->cboDate->addItems(days);
     QStringList months;
@@ -240,7 +235,7 @@ void frmMain::Form_Load()
         months.append(toQString(month));
     m_ui->cboMonth->addItems(months);
     QStringList years;
-    for (int year = kFirstYear; year <= kLastYear; ++year)
+    for (int year = kFirstListYear; year <= kLastListYear; ++year)
         years.append(QString::number(year));
     m_ui->cboYear->addItems(years);
     m_ui->cboDate->setCurrentIndex(0);

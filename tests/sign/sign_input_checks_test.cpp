@@ -111,15 +111,15 @@ INSTANTIATE_TEST_SUITE_P(
         EntriesRow{"a_name_with_an_accented_letter_passes", "Zo\u00eb", 1, 0, "1950",
                    Verdict::Accepted},
         EntriesRow{"29_February_1900_is_refused_as_1900_is_no_leap_year", "Ann", 29, kFebruary,
-                   "1900", Verdict::BadFebruaryDay},
+                   "1900", Verdict::BadDate},
         EntriesRow{"29_February_1901_is_refused", "Ann", 29, kFebruary, "1901",
-                   Verdict::BadFebruaryDay},
+                   Verdict::BadDate},
         EntriesRow{"29_February_1904_is_accepted", "Ann", 29, kFebruary, "1904", Verdict::Accepted},
         EntriesRow{"29_February_2000_is_accepted", "Ann", 29, kFebruary, "2000", Verdict::Accepted},
         EntriesRow{"30_February_2000_is_refused", "Ann", 30, kFebruary, "2000",
-                   Verdict::BadFebruaryDay},
+                   Verdict::BadDate},
         EntriesRow{"31_February_2000_is_refused", "Ann", 31, kFebruary, "2000",
-                   Verdict::BadFebruaryDay},
+                   Verdict::BadDate},
         EntriesRow{"31_April_1950_is_refused", "Ann", 31, kApril, "1950", Verdict::BadDay31},
         EntriesRow{"31_June_1950_is_refused", "Ann", 31, kJune, "1950", Verdict::BadDay31},
         EntriesRow{"31_September_1950_is_refused", "Ann", 31, kSeptember, "1950",
@@ -128,18 +128,18 @@ INSTANTIATE_TEST_SUITE_P(
         EntriesRow{"30_April_1950_is_accepted", "Ann", 30, kApril, "1950", Verdict::Accepted},
         EntriesRow{"31_March_1950_is_accepted", "Ann", 31, kMarch, "1950", Verdict::Accepted},
         EntriesRow{"31_December_1950_is_accepted", "Ann", 31, kDecember, "1950", Verdict::Accepted},
-        EntriesRow{"day_position_minus_1_is_refused", "Ann", 0, 0, "1950", Verdict::BadFebruaryDay},
-        EntriesRow{"day_position_31_is_refused", "Ann", 32, 0, "1950", Verdict::BadFebruaryDay},
+        EntriesRow{"day_position_minus_1_is_refused", "Ann", 0, 0, "1950", Verdict::BadDate},
+        EntriesRow{"day_position_31_is_refused", "Ann", 32, 0, "1950", Verdict::BadDate},
         EntriesRow{"the_lowest_day_position_is_refused", "Ann", INT_MIN + 1, 0, "1950",
-                   Verdict::BadFebruaryDay},
+                   Verdict::BadDate},
         EntriesRow{"month_position_minus_1_is_refused", "Ann", 1, -1, "1950",
-                   Verdict::BadFebruaryDay},
-        EntriesRow{"month_position_12_is_refused", "Ann", 1, 12, "1950", Verdict::BadFebruaryDay},
+                   Verdict::BadDate},
+        EntriesRow{"month_position_12_is_refused", "Ann", 1, 12, "1950", Verdict::BadDate},
         EntriesRow{"the_highest_month_position_is_refused", "Ann", 1, INT_MAX, "1950",
-                   Verdict::BadFebruaryDay},
-        EntriesRow{"an_empty_year_is_refused", "Ann", 1, 0, "", Verdict::BadFebruaryDay},
-        EntriesRow{"a_year_with_a_letter_is_refused", "Ann", 1, 0, "19x6", Verdict::BadFebruaryDay},
-        EntriesRow{"an_exponent_year_is_refused", "Ann", 1, 0, "1e400", Verdict::BadFebruaryDay}),
+                   Verdict::BadDate},
+        EntriesRow{"an_empty_year_is_refused", "Ann", 1, 0, "", Verdict::BadDate},
+        EntriesRow{"a_year_with_a_letter_is_refused", "Ann", 1, 0, "19x6", Verdict::BadDate},
+        EntriesRow{"an_exponent_year_is_refused", "Ann", 1, 0, "1e400", Verdict::BadDate}),
     [](const auto& test) { return std::string(test.param.sentence); });
 
 // Every position pair of the lists in every calendar year, against the standard library's own
@@ -154,7 +154,7 @@ TEST(EntryCheckSweep, AgreesWithTheStandardCalendarOnEveryListedDate)
                     std::chrono::month{static_cast<unsigned>(monthPosition + 1)},
                     std::chrono::day{static_cast<unsigned>(dayPosition + 1)}};
                 const Verdict expected = date.ok()                    ? Verdict::Accepted
-                                         : monthPosition == kFebruary ? Verdict::BadFebruaryDay
+                                         : monthPosition == kFebruary ? Verdict::BadDate
                                                                       : Verdict::BadDay31;
                 EXPECT_EQ(ValidateInput("Ann", dayPosition, monthPosition, std::to_string(year)),
                           expected)
@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
     Messages, VerdictMessage,
     ::testing::Values(MessageRow{Verdict::Accepted, ""},
                       MessageRow{Verdict::NameMissing, "Please Enter Your Name"},
-                      MessageRow{Verdict::BadFebruaryDay, "Please Enter Correct Date Or Month!"},
+                      MessageRow{Verdict::BadDate, "Please Enter Correct Date Or Month!"},
                       MessageRow{Verdict::BadDay31, "Please Enter Correct Date Or Month !"}));
 
 TEST(KeyFilterMessage, IsTheExactText)

@@ -1,5 +1,4 @@
 #include "OpenedPages.h"
-#include "Screenshot.h"
 #include "WindowInspection.h"
 #include "support/FakeWindowHost.h"
 #include "ui/Fonts.h"
@@ -81,8 +80,6 @@ private slots:
     void linksOpenTheirPagesAndLeaveItOpen();
     void opensModallyOverTheResultWindow();
     void everyAboutWindowDrawsTheSameIconPixmap();
-
-    void screenshot();
 
 private:
     std::unique_ptr<OpenedPages> m_pages;
@@ -253,16 +250,6 @@ void tst_frmAbout::everyAboutWindowDrawsTheSameIconPixmap()
     const qint64 first = frmAbout().findChild<QLabel*>("picIcon")->pixmap().cacheKey();
     const qint64 second = frmAbout().findChild<QLabel*>("picIcon")->pixmap().cacheKey();
     QCOMPARE(second, first);
-}
-
-void tst_frmAbout::screenshot()
-{
-    const QString folder = test::screenshotFolder();
-    if (folder.isEmpty())
-        QSKIP("SKYVARRE_SCREENSHOT_DIR is not set");
-    frmAbout about;
-    QVERIFY(showActive(about));
-    QVERIFY(test::saveScreenshot(about, folder, QStringLiteral("frmAbout.png")));
 }
 
 QTEST_MAIN(tst_frmAbout)

@@ -1,4 +1,3 @@
-#include "Screenshot.h"
 #include "WindowInspection.h"
 #include "sign/Interpretation.h"
 #include "support/FakeWindowHost.h"
@@ -37,8 +36,6 @@ private slots:
 
     void backAndExit_data();
     void backAndExit();
-
-    void screenshot();
 
 private:
     std::unique_ptr<FakeWindowHost> m_host;
@@ -159,17 +156,6 @@ void tst_frmDisplay::backAndExit()
     QCOMPARE(m_host->goBackCalls, back ? 1 : 0);
     QCOMPARE(m_host->showFarewellCalls, back ? 0 : 1);
     QCOMPARE(m_window->isVisible(), back);
-}
-
-void tst_frmDisplay::screenshot()
-{
-    const QString folder = test::screenshotFolder();
-    if (folder.isEmpty())
-        QSKIP("SKYVARRE_SCREENSHOT_DIR is not set");
-    m_window->setSednaSign(QStringLiteral("Taurus"));
-    m_window->setSignDescription(toQString(kTaurusInterpretation));
-    QVERIFY(showActive(*m_window));
-    QVERIFY(test::saveScreenshot(*m_window, folder, QStringLiteral("frmDisplay.png")));
 }
 
 QTEST_MAIN(tst_frmDisplay)

@@ -1,6 +1,5 @@
 #include "EveryWindow.h"
 #include "OpenedPages.h"
-#include "Screenshot.h"
 #include "WindowInspection.h"
 #include "sign/Interpretation.h"
 #include "support/FakeWindowHost.h"
@@ -85,8 +84,6 @@ private slots:
     void enterAndEscapeOnAnOpenListOnlyCloseTheList();
     void everyWayOfClosingShowsTheFarewellWindow_data();
     void everyWayOfClosingShowsTheFarewellWindow();
-
-    void screenshot();
 
 private:
     void setEntries(const QString& name, const QString& day, const QString& month,
@@ -576,19 +573,6 @@ void tst_frmMain::everyWayOfClosingShowsTheFarewellWindow()
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_host->showFarewellCalls, 1);
     QCOMPARE(m_host->showResultCalls, 0);
-}
-
-void tst_frmMain::screenshot()
-{
-    const QString folder = test::screenshotFolder();
-    if (folder.isEmpty())
-        QSKIP("SKYVARRE_SCREENSHOT_DIR is not set");
-    QVERIFY(showActive(*m_window));
-    setEntries(QStringLiteral("ANNA"), QStringLiteral("1"), QStringLiteral("January"),
-               QStringLiteral("1900"));
-    QVERIFY(test::saveScreenshot(*m_window, folder, QStringLiteral("frmMain.png")));
-    m_window->bringToFront(frmMain::PromotionLabel::FullBrand);
-    QVERIFY(test::saveScreenshot(*m_window, folder, QStringLiteral("frmMain-fullbrand.png")));
 }
 
 QTEST_MAIN(tst_frmMain)

@@ -28,6 +28,7 @@ public:
 
 private:
     QLockFile m_lockFile;
+    QString m_lockFilePath;
 };
 
 } // namespace skyvarre

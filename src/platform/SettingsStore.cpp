@@ -2,6 +2,8 @@
 
 #include "ExecutableName.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -18,6 +20,11 @@ constexpr int kScrambleShift = 7;
 static_assert(kScrambleShift >= 1 && kScrambleShift <= 127, "ASCII must stay within 0-255");
 
 constexpr char16_t kLastLatin1Code = 0xFF;
+
+// The program writes one short line under one section. A file many times
+// that size is not of its making, and QSettings would read and parse it whole
+// (and write it all back) before the first window could appear.
+constexpr qint64 kLargestSettingsFile = 64 * 1024;
 
 const QString kSection = u"Settings"_s;
 const QString kReminderDateKey = u"Duration"_s;
@@ -36,6 +43,19 @@ QString shiftLatin1Codes(const QString& text, int shift)
     return shifted;
 }
 
+// The settings in the INI file at path; none when the path holds something
+// that cannot be the program's settings, which is then left exactly as it is.
+std::unique_ptr<QSettings> openIniFile(const QString& path)
+{
+    const QFileInfo file(path);
+    if (file.exists() && (!file.isFile() || file.size() > kLargestSettingsFile)) {
+        qWarning("%s is not a settings file of this program; it is left untouched.",
+                 qUtf8Printable(QDir::toNativeSeparators(path)));
+        return nullptr;
+    }
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
 std::unique_ptr<QSettings> openUserSettings()
 {
 #ifdef Q_OS_WIN
@@ -45,8 +65,7 @@ std::unique_ptr<QSettings> openUserSettings()
     // A file of its own named after the program, with no organisation folder:
     // QSettings' organisation/application form refuses an empty organisation.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return std::make_unique<QSettings>(folder + u'/' + executableBaseName() + u".ini"_s,
-                                       QSettings::IniFormat);
+    return openIniFile(folder + u'/' + executableBaseName() + u".ini"_s);
 #endif
 }
 
@@ -61,8 +80,7 @@ SettingsStore::SettingsStore() : m_settings(openUserSettings())
 {
 }
 
-SettingsStore::SettingsStore(const QString& iniFilePath)
-    : m_settings(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat))
+SettingsStore::SettingsStore(const QString& iniFilePath) : m_settings(openIniFile(iniFilePath))
 {
 }
 
@@ -70,11 +88,17 @@ SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::reminderDate() const
 {
+    if (!m_settings) {
+        return {};
+    }
     return UnscrambleSetting(m_settings->value(reminderDateKey()).toString());
 }
 
 void SettingsStore::setReminderDate(const QString& date)
 {
+    if (!m_settings) {
+        return; // the file is not the program's to rewrite
+    }
     m_settings->setValue(reminderDateKey(), ScrambleSetting(date));
     // The program may end the process at once, without destroying this object,
     // so the value is written now rather than left to QSettings' destructor.

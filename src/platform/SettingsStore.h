@@ -15,6 +15,7 @@ class SettingsStore
 public:
     // The per-user store named after the executable (an INI file in the user's
     // configuration folder; the registry on Windows). Needs the QCoreApplication.
+    // An INI file that cannot be the program's is named in one warning.
     SettingsStore();
 
     // A store kept in the INI file at iniFilePath, for tests.
@@ -24,14 +25,16 @@ public:
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
-    // The recorded reminder date text, unscrambled; empty when none is recorded.
+    // The recorded reminder date text, unscrambled; empty when none is recorded
+    // or the INI file cannot be the program's (far too large, not a file).
     QString reminderDate() const;
 
-    // Records date as the reminder date text, scrambled, and writes it out at once.
+    // Records date as the reminder date text, scrambled, and writes it out at
+    // once; does nothing to an INI file that cannot be the program's.
     void setReminderDate(const QString& date);
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<QSettings> m_settings; // null while the file is left alone
 };
 
 // Shifts each character's Latin-1 code up by the program's scramble amount,

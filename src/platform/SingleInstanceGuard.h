@@ -19,7 +19,10 @@ public:
     SingleInstanceGuard(const SingleInstanceGuard&) = delete;
     SingleInstanceGuard& operator=(const SingleInstanceGuard&) = delete;
 
-    // Takes the lock without waiting; true when another running copy holds it.
+    // Takes the lock; true when another running copy holds it. A lock file that
+    // no running copy holds is taken over whatever it contains, and one of
+    // another user lets this copy run. Waits (a second at most) only when a
+    // copy started at the same moment may be taking the lock just then.
     // The lock stays taken until this guard is destroyed or the process ends.
     bool anotherCopyIsRunning();
 
@@ -28,6 +31,7 @@ public:
 
 private:
     QLockFile m_lockFile;
+    QString m_lockFilePath;
 };
 
 } // namespace skyvarre

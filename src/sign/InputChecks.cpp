@@ -25,13 +25,13 @@ constexpr int DaysInMonth(Month month, int year)
 
 } // namespace
 
-std::optional<char16_t> FilterNameKey(char16_t code)
+std::optional<char32_t> FilterNameKey(char32_t code)
 {
-    if (code >= u'A' && code <= u'Z') {
+    if (code >= U'A' && code <= U'Z') {
         return code;
     }
-    if (code >= u'a' && code <= u'z') {
-        return static_cast<char16_t>(code - (u'a' - u'A'));
+    if (code >= U'a' && code <= U'z') {
+        return code - (U'a' - U'A');
     }
     if (code == kBackspaceKey || code == kEnterKey || code == kSpaceKey) {
         return code;

@@ -30,9 +30,10 @@ inline constexpr char16_t kBackspaceKey = 8;
 inline constexpr char16_t kEnterKey = 13;
 inline constexpr char16_t kSpaceKey = 32;
 
-/// The code the name box inserts for a typed character: letters as capitals, Backspace, Enter
-/// and space unchanged; nullopt for everything else (the box then shows kOnlyLettersMessage).
-[[nodiscard]] std::optional<char16_t> FilterNameKey(char16_t code);
+/// The character the name box inserts for a typed character (a Unicode code point): letters as
+/// capitals, Backspace, Enter and space unchanged; nullopt for everything else (the box then
+/// shows kOnlyLettersMessage).
+[[nodiscard]] std::optional<char32_t> FilterNameKey(char32_t code);
 
 /// Checks the name (UTF-8) and whether the day exists in the month of the year.
 ///

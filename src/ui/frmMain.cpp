@@ -1,6 +1,7 @@
 #include "frmMain.h"
 #include "ui_frmMain.h"
 
+#include "ArrivingText.h"
 #include "DialogKeys.h"
 #include "Look.h"
 #include "SharedLinks.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 #include <initializer_list>
@@ -61,6 +63,16 @@ QString typedCharacters(const QKeyEvent& event)
     if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
         return QString(QChar(static_cast<char16_t>(event.key() - Qt::Key_A + 1)));
     return event.text();
+}
+
+// The name rule for text that arrives other than by a key (pasted, dropped,
+// committed by an input method): Backspace and Enter are keys, not characters
+// of a name.
+std::optional<char32_t> nameCharacter(char32_t character)
+{
+    if (character == kBackspaceKey || character == kEnterKey)
+        return std::nullopt;
+    return FilterNameKey(character);
 }
 
 } // namespace
@@ -138,6 +150,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_ui->txtName && event->type() == QEvent::KeyPress)
         return txtName_KeyPress(static_cast<const QKeyEvent&>(*event));
+    if (watched == m_ui->txtName && event->type() == QEvent::InputMethod)
+        txtName_InputMethod(static_cast<QInputMethodEvent&>(*event));
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -149,20 +163,31 @@ bool frmMain::txtName_KeyPress(const QKeyEvent& event)
     if (typed.isEmpty())
         return false; // a key that types nothing: arrows, Home, Shift alone
 
-    QString accepted;
-    for (const QChar character : typed) {
-        if (const std::optional<char16_t> code = FilterNameKey(character.unicode()))
-            accepted.append(QChar(*code));
-        else
-            m_host.prompts().showMessage(toQString(kOnlyLettersMessage), MessageIcon::Information);
+    std::optional<QString> accepted = applyRule(typed, FilterNameKey);
+    if (!accepted) {
+        showOnlyLettersMessage();
+        return true;
     }
-    if (accepted == typed)
+    if (*accepted == typed)
         return false; // the box types it as it is, Backspace and space included
 
-    // Small letters go in as capitals; rejected characters not at all.
-    accepted.removeIf([](QChar character) { return !character.isPrint(); });
-    m_ui->txtName->insert(accepted);
+    // Small letters go in as capitals.
+    accepted->removeIf([](QChar character) { return !character.isPrint(); });
+    m_ui->txtName->insert(*accepted);
     return true;
+}
+
+void frmMain::txtName_InputMethod(QInputMethodEvent& event)
+{
+    // Shown once the box has dealt with the event: the message box would take
+    // the focus, and with it the input method's composition, in the middle.
+    if (!applyRuleToCommit(event, nameCharacter))
+        QMetaObject::invokeMethod(this, &frmMain::showOnlyLettersMessage, Qt::QueuedConnection);
+}
+
+void frmMain::showOnlyLettersMessage()
+{
+    m_host.prompts().showMessage(toQString(kOnlyLettersMessage), MessageIcon::Information);
 }
 
 void frmMain::applyLook()
@@ -217,6 +242,12 @@ void frmMain::connectHandlers()
     connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     connect(m_ui->mnuFindSign, &QAction::triggered, this, &frmMain::cmdNext_Click);
     connect(m_ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+    // Keys and input-method commits are filtered as they come (see eventFilter);
+    // the validator holds the name to its rule whatever else brings text.
+    auto* nameRule = new ArrivingTextValidator(nameCharacter, m_ui->txtName);
+    m_ui->txtName->setValidator(nameRule);
+    connect(nameRule, &ArrivingTextValidator::refused, this, &frmMain::showOnlyLettersMessage,
+            Qt::QueuedConnection);
     m_ui->txtName->installEventFilter(this);
     // Exit is both the default and the cancel button. The window owns the helper.
     new DialogKeys(*this, *m_ui->cmdExit, *m_ui->cmdExit);

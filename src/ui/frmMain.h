@@ -5,6 +5,7 @@
 #include <memory>
 
 class QCloseEvent;
+class QInputMethodEvent;
 class QKeyEvent;
 
 namespace skyvarre {
@@ -58,6 +59,9 @@ private:
 
     // Filters a key typed into the name box; true when the event is used up.
     bool txtName_KeyPress(const QKeyEvent& event);
+    // Filters what an input method commits to the name box; compositions pass.
+    void txtName_InputMethod(QInputMethodEvent& event);
+    void showOnlyLettersMessage();
 
     std::unique_ptr<Ui::frmMain> m_ui;
     WindowHost& m_host;

@@ -1,5 +1,6 @@
 #include "frmReferFriend.h"
 
+#include "ArrivingText.h"
 #include "Fonts.h"
 #include "Look.h"
 #include "ReferFriendTexts.h"
@@ -14,7 +15,9 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFont>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -58,6 +61,25 @@ std::size_t supportTextIndex(float r)
     }
     const auto k = static_cast<std::size_t>(r * static_cast<float>(kLast + 1));
     return std::min(k, kLast);
+}
+
+// The longest texts the fields take. No real name, address or message comes
+// near them, and together they keep the submission address far below the
+// 128 KiB that one argument to the browser launcher may have on Linux: with
+// at most 12 bytes per character once encoded (a 4-byte UTF-8 character,
+// percent-encoded), 2 x 256 + 2 x 254 + 2,000 = 3,020 characters make at most
+// 36,240 bytes besides the fixed part of the address.
+constexpr int kLongestName = 256;
+constexpr int kLongestEmailAddress = 254; // the longest address mail can be delivered to
+constexpr int kLongestMessage = 2000;
+
+// An e-mail address holds no space; any other character is the user's to type.
+std::optional<char32_t> emailCharacter(char32_t character)
+{
+    if (character == U' ') {
+        return std::nullopt;
+    }
+    return character;
 }
 
 // Focus that moves because another window or a popup menu came and went is not
@@ -156,6 +178,22 @@ void frmReferFriend::connectHandlers()
     for (const FormField& field : m_formFields) {
         field.widget->installEventFilter(this);
     }
+
+    // Typed spaces and input-method commits are refused as they come (see
+    // eventFilter); the validator refuses spaces however else they arrive.
+    m_ui->txtName->setMaxLength(kLongestName);
+    m_ui->txtFriendName->setMaxLength(kLongestName);
+    for (QLineEdit* email : {m_ui->txtEmail, m_ui->txtFriendEmail}) {
+        email->setMaxLength(kLongestEmailAddress);
+        auto* rule = new ArrivingTextValidator(emailCharacter, email);
+        rule->setPrompt(formField(email)->placeholder);
+        email->setValidator(rule);
+        connect(
+            rule, &ArrivingTextValidator::refused, this,
+            [this, email] { emailField_Refused(*email); }, Qt::QueuedConnection);
+    }
+    connect(m_ui->txtMessage, &QPlainTextEdit::textChanged, this,
+            &frmReferFriend::txtMessage_Change);
 }
 
 void frmReferFriend::Form_Load()
@@ -241,9 +279,38 @@ bool frmReferFriend::emailField_KeyPress(QLineEdit& field, const QKeyEvent& even
     if (event.text() != QLatin1String(" ")) {
         return false;
     }
+    emailField_Refused(field);
+    return true;
+}
+
+void frmReferFriend::emailField_InputMethod(QLineEdit& field, QInputMethodEvent& event)
+{
+    // Shown once the field has dealt with the event: the message box would take
+    // the focus, and with it the input method's composition, in the middle.
+    if (!applyRuleToCommit(event, emailCharacter)) {
+        QMetaObject::invokeMethod(
+            this, [this, &field] { emailField_Refused(field); }, Qt::QueuedConnection);
+    }
+}
+
+void frmReferFriend::emailField_Refused(QLineEdit& field)
+{
     m_host.prompts().showMessage(referfriend::kEmailCannotContainSpace, MessageIcon::Critical);
     field.setFocus();
-    return true;
+}
+
+void frmReferFriend::txtMessage_Change()
+{
+    // What goes past the longest message is cut off where it arrived, as a
+    // one-line field cuts text at its maximum length.
+    const int excess = m_ui->txtMessage->document()->characterCount() - 1 - kLongestMessage;
+    if (excess <= 0) {
+        return;
+    }
+    QTextCursor cursor = m_ui->txtMessage->textCursor();
+    cursor.clearSelection();
+    cursor.setPosition(std::max(0, cursor.position() - excess), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
 }
 
 bool frmReferFriend::eventFilter(QObject* watched, QEvent* event)
@@ -260,6 +327,12 @@ bool frmReferFriend::eventFilter(QObject* watched, QEvent* event)
         if (watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail) {
             return emailField_KeyPress(*static_cast<QLineEdit*>(watched),
                                        *static_cast<QKeyEvent*>(event));
+        }
+        break;
+    case QEvent::InputMethod:
+        if (watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail) {
+            emailField_InputMethod(*static_cast<QLineEdit*>(watched),
+                                   *static_cast<QInputMethodEvent*>(event));
         }
         break;
     default:

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+class QInputMethodEvent;
 class QKeyEvent;
 class QLineEdit;
 
@@ -59,6 +60,9 @@ private:
     void lblGoToHome_Click();
     void formField_Focus(const FormField& field, Focus change);
     bool emailField_KeyPress(QLineEdit& field, const QKeyEvent& event);
+    void emailField_InputMethod(QLineEdit& field, QInputMethodEvent& event);
+    void emailField_Refused(QLineEdit& field);
+    void txtMessage_Change();
 
     QString fieldText(const QWidget& field) const;
     void setFieldText(QWidget& field, const QString& text);

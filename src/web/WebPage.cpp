@@ -10,8 +10,6 @@
 
 namespace skyvarre {
 
-using namespace Qt::StringLiterals;
-
 void OpenWebPage(const QString& address)
 {
     // Every address the program builds is already in its final encoded form,
@@ -20,8 +18,8 @@ void OpenWebPage(const QString& address)
     const QByteArray encoded = address.toUtf8();
     const QUrl url = QUrl::fromEncoded(encoded, QUrl::StrictMode);
     const bool handedOverUnchanged = url.isValid() && url.toEncoded() == encoded;
-    Q_ASSERT_X(handedOverUnchanged, "OpenWebPage",
-               qPrintable(u"not a URL in its encoded form: "_s + address));
+    // The address stays out of the message: it may carry names and e-mail addresses.
+    Q_ASSERT_X(handedOverUnchanged, "OpenWebPage", "not a URL in its encoded form");
     if (!handedOverUnchanged) {
         // A programming error; a release build opens nothing rather than a
         // guess at what was meant.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -83,6 +84,40 @@ TEST_F(SettingsStoreFile, overwritesTheOneValue)
     store.setReminderDate(kDate);
     EXPECT_EQ(SettingsStore(iniPath()).reminderDate(), kDate);
     expectScrambled(iniPath());
+}
+
+QStringList warnings;
+
+void recordWarning(QtMsgType /*type*/, const QMessageLogContext& /*context*/, const QString& text)
+{
+    warnings.append(text);
+}
+
+TEST_F(SettingsStoreFile, leavesAFileFarLargerThanItWritesAsItIs)
+{
+    // Valid lines, the reminder date first, as a file grown by some other
+    // program or by accident may hold them: nothing of it may be read or lost.
+    SettingsStore(iniPath()).setReminderDate(kDate);
+    QFile file(iniPath());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    for (int line = 0; line < 20000; ++line) {
+        file.write("key" + QByteArray::number(line) + "=a value of no meaning\n");
+    }
+    file.close();
+    const QByteArray before = contentsOf(iniPath());
+
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordWarning);
+    {
+        SettingsStore store(iniPath());
+        EXPECT_EQ(store.reminderDate(), QString());
+        store.setReminderDate(u"2030-01-01"_s);
+    }
+    qInstallMessageHandler(previous);
+
+    EXPECT_TRUE(contentsOf(iniPath()) == before) << "the file was changed";
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings.front().contains(iniPath())) << warnings.front().toStdString();
 }
 
 // The real per-user store, pointed at a temporary configuration folder.

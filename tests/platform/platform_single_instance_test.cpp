@@ -1,15 +1,20 @@
 #include "platform/SingleInstanceGuard.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace skyvarre {
@@ -170,6 +175,60 @@ TEST(SingleInstanceGuard, countsAGuardOfThisProcessAsAnotherCopy)
     SingleInstanceGuard afterwards(path);
     EXPECT_FALSE(afterwards.anotherCopyIsRunning());
 }
+
+// A lock file that nobody holds, as a crash, another host or another version
+// of the program may leave it.
+struct LeftLockFile
+{
+    std::string description;
+    QByteArray contents;
+};
+
+void PrintTo(const LeftLockFile& row, std::ostream* out)
+{
+    *out << row.description;
+}
+
+class LockFileLeftBehind : public ::testing::TestWithParam<LeftLockFile>
+{
+};
+
+TEST_P(LockFileLeftBehind, doesNotStopTheStart)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"program.lock"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(GetParam().contents), GetParam().contents.size());
+    ASSERT_TRUE(file.flush());
+    // Left long ago: a fresh file gets a moment's grace for a copy taking it.
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+    file.close();
+
+    SingleInstanceGuard guard(path);
+    EXPECT_FALSE(guard.anotherCopyIsRunning());
+    SingleInstanceGuard second(path);
+    EXPECT_TRUE(second.anotherCopyIsRunning()) << "the lock was not taken over";
+}
+
+// QLockFile's record: process id, program name, host name.
+QByteArray recordOf(qint64 pid, const QString& host)
+{
+    return QByteArray::number(pid) + "\nplatform_tests\n" + host.toUtf8() + '\n';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , LockFileLeftBehind,
+    ::testing::Values(
+        LeftLockFile{"anEmptyFile", {}},
+        LeftLockFile{"bytesThatAreNoRecord", QByteArray("\x00\xff\xfe lock?\n\n\x01", 12)},
+        LeftLockFile{"aRecordWrittenOnAnotherHost", recordOf(4242, u"elsewhere.example"_s)},
+        LeftLockFile{"aRecordInAnotherFormat",
+                     QByteArray("{\"pid\": 1, \"program\": \"skyvarre\"}")},
+        LeftLockFile{"aRecordNamingARunningProcessOfTheSameProgram",
+                     recordOf(QCoreApplication::applicationPid(), QSysInfo::machineHostName())}),
+    [](const ::testing::TestParamInfo<LeftLockFile>& row) { return row.param.description; });
 
 TEST(SingleInstanceGuard, letsTheProgramRunWhenNoLockCanBeWritten)
 {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include <chrono>
 #include <climits>
 #include <optional>
@@ -57,10 +59,11 @@ TEST(NameKeyFilterSweep, OnlyTheFiftyTwoLettersAndThreeEditingKeysPassAsCapitals
 {
     constexpr std::u16string_view kInsertable = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ\b\r ";
     int accepted = 0;
-    for (int code = 0; code <= 0xFFFF; ++code) {
-        if (const auto inserted = FilterNameKey(static_cast<char16_t>(code))) {
+    for (char32_t code = 0; code <= 0x10FFFF; ++code) {
+        if (const auto inserted = FilterNameKey(code)) {
             ++accepted;
-            EXPECT_NE(kInsertable.find(*inserted), std::u16string_view::npos) << "code " << code;
+            EXPECT_NE(kInsertable.find(static_cast<char16_t>(*inserted)), std::u16string_view::npos)
+                << "code " << static_cast<std::uint32_t>(code);
         }
     }
     EXPECT_EQ(accepted, 55);

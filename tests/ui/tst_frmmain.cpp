@@ -14,10 +14,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFrame>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
@@ -46,7 +49,19 @@ QStringList messageTexts(const FakePrompts& prompts)
     return texts;
 }
 
+// How text reaches the name box other than key by key.
+enum class Arrival
+{
+    PasteByShiftInsert,
+    PasteFromTheContextMenu,
+    Drop,
+    InputMethodCommit,
+    CompositionThenCommit,
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Arrival)
 
 class tst_frmMain : public QObject
 {
@@ -66,9 +81,10 @@ private slots:
 
     void typedKeysAreFiltered_data();
     void typedKeysAreFiltered();
-    void anAccentedLetterIsRefused();
-    void pastedTextIsNotFiltered_data();
-    void pastedTextIsNotFiltered();
+    void oneKeyOfARefusedCharacterBringsOneMessage_data();
+    void oneKeyOfARefusedCharacterBringsOneMessage();
+    void textArrivingOtherwiseIsFilteredAsAWhole_data();
+    void textArrivingOtherwiseIsFilteredAsAWhole();
 
     void refusedFindShowsItsMessageAndChangesNothing_data();
     void refusedFindShowsItsMessageAndChangesNothing();
@@ -270,45 +286,106 @@ void tst_frmMain::typedKeysAreFiltered()
     QVERIFY(m_window->isVisible());
 }
 
-void tst_frmMain::anAccentedLetterIsRefused()
+void tst_frmMain::oneKeyOfARefusedCharacterBringsOneMessage_data()
 {
+    QTest::addColumn<QString>("character");
+    QTest::newRow("an accented letter is refused") << QStringLiteral("\u00e9");
+    QTest::newRow("an emoji, two UTF-16 units, is one refused character")
+        << QStringLiteral("\U0001F600");
+}
+
+void tst_frmMain::oneKeyOfARefusedCharacterBringsOneMessage()
+{
+    QFETCH(QString, character);
     QVERIFY(showActive(*m_window));
     QLineEdit& name = control<QLineEdit>(*m_window, "txtName");
-    QTest::sendKeyEvent(QTest::Click, &name, Qt::Key_Eacute, QStringLiteral("\u00e9"),
-                        Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, &name, Qt::Key_unknown, character, Qt::NoModifier);
+    QCoreApplication::processEvents();
     QCOMPARE(name.text(), QString());
     QCOMPARE(messageTexts(m_host->fakePrompts), QStringList{"Please Enter only Letters"});
 }
 
-void tst_frmMain::pastedTextIsNotFiltered_data()
+void tst_frmMain::textArrivingOtherwiseIsFilteredAsAWhole_data()
 {
-    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<Arrival>("arrival");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expectedName");
+    QTest::addColumn<int>("expectedMessages");
 
-    QString mixed;
-    for (int index = 0; index < 100000; ++index)
-        mixed.append(QChar(u"a7 [\u00e9\u540d"[index % 6]));
-    QTest::newRow("digits and punctuation") << QStringLiteral("R2-D2 & C-3PO!");
-    QTest::newRow("letters beyond Latin and a surrogate pair")
-        << QStringLiteral("Zo\u00eb \u540d\u524d \U0001F600");
-    QTest::newRow("a hundred thousand characters") << mixed;
+    // The box holds "AB " before each arrival, the cursor at its end.
+    QString fortyWithThreeRefused = QStringLiteral("anna maria ").repeated(4).left(37);
+    fortyWithThreeRefused += QStringLiteral("7-!");
+    QTest::newRow("a name pasted by Shift+Insert arrives in capitals")
+        << Arrival::PasteByShiftInsert << "anna lee"
+        << "AB ANNA LEE" << 0;
+    QTest::newRow("a paste with a refused character is refused whole, with one message")
+        << Arrival::PasteByShiftInsert << QStringLiteral("\u00e97a b") << "AB " << 1;
+    QTest::newRow("forty pasted characters with three refused ones bring one message")
+        << Arrival::PasteFromTheContextMenu << fortyWithThreeRefused << "AB " << 1;
+    QTest::newRow("a pasted line break is refused")
+        << Arrival::PasteFromTheContextMenu << QStringLiteral("ann\r\nlee") << "AB " << 1;
+    QTest::newRow("dropped digits are refused") << Arrival::Drop << "R2D2"
+                                                << "AB " << 1;
+    QTest::newRow("a letter committed by an input method arrives as a capital")
+        << Arrival::InputMethodCommit << "a"
+        << "AB A" << 0;
+    QTest::newRow("a composition is left alone until its accented letter is committed")
+        << Arrival::CompositionThenCommit << QStringLiteral("\u00e9") << "AB " << 1;
 }
 
-void tst_frmMain::pastedTextIsNotFiltered()
+void tst_frmMain::textArrivingOtherwiseIsFilteredAsAWhole()
 {
-    QFETCH(QString, pasted);
+    QFETCH(Arrival, arrival);
+    QFETCH(QString, text);
+    QFETCH(QString, expectedName);
+    QFETCH(int, expectedMessages);
     QVERIFY(showActive(*m_window));
     QLineEdit& name = control<QLineEdit>(*m_window, "txtName");
-    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClicks(&name, "ab ");
+    QGuiApplication::clipboard()->setText(text);
 
-    name.paste();
+    switch (arrival) {
+    case Arrival::PasteByShiftInsert:
+        QTest::keyClick(&name, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case Arrival::PasteFromTheContextMenu:
+        name.paste(); // what the menu's Paste item calls
+        break;
+    case Arrival::Drop: {
+        QMimeData data;
+        data.setText(text);
+        const QPoint end(name.width() - 2, name.height() / 2);
+        QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&name, &enter);
+        QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&name, &drop);
+        break;
+    }
+    case Arrival::InputMethodCommit: {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(&name, &commit);
+        break;
+    }
+    case Arrival::CompositionThenCommit: {
+        QInputMethodEvent composing(text, {});
+        QApplication::sendEvent(&name, &composing);
+        QCoreApplication::processEvents();
+        QCOMPARE(name.text(), QStringLiteral("AB "));
+        QCOMPARE(m_host->fakePrompts.messages.size(), 0);
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(&name, &commit);
+        break;
+    }
+    }
+    QCoreApplication::processEvents();
 
-    QCOMPARE(name.text(), pasted.left(name.maxLength()));
-    QCOMPARE(m_host->fakePrompts.messages.size(), 0);
-
-    // Whatever the name holds, the checks decide: any name that is not empty passes.
-    QTest::mouseClick(&control<QPushButton>(*m_window, "cmdNext"), Qt::LeftButton);
-    QCOMPARE(m_host->fakePrompts.messages.size(), 0);
-    QCOMPARE(m_host->showResultCalls, 1);
+    QCOMPARE(name.text(), expectedName);
+    QStringList expected;
+    for (int count = 0; count < expectedMessages; ++count)
+        expected.append(QStringLiteral("Please Enter only Letters"));
+    QCOMPARE(messageTexts(m_host->fakePrompts), expected);
 }
 
 void tst_frmMain::refusedFindShowsItsMessageAndChangesNothing_data()

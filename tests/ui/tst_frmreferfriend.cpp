@@ -10,8 +10,11 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrlQuery>
@@ -95,10 +98,20 @@ void setTextOf(QWidget* field, const QString& text)
     qobject_cast<QLineEdit*>(field)->setText(text);
 }
 
+// How text reaches a field other than key by key.
+enum class Arrival
+{
+    Paste,
+    Drop,
+    InputMethodCommit,
+};
+
 const QStringList kFieldNames = {"txtName", "txtEmail", "txtMessage", "txtFriendName",
                                  "txtFriendEmail"};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Arrival)
 
 class tst_frmReferFriend : public QObject
 {
@@ -118,7 +131,9 @@ private slots:
     void visitingAnotherWindowLeavesThePlaceholdersAlone();
     void typedSpace_data();
     void typedSpace();
-    void pastedSpaceIsNotFiltered();
+    void spaceArrivingOtherwiseInAnEmailField_data();
+    void spaceArrivingOtherwiseInAnEmailField();
+    void aFormFilledToTheBrimMakesAnAddressFarBelowTheLimit();
     void tickingCheck1OpensTheHomePageOnce_data();
     void tickingCheck1OpensTheHomePageOnce();
     void lblGoToHomeOpensTheCataloguePage();
@@ -349,20 +364,113 @@ void tst_frmReferFriend::typedSpace()
     }
 }
 
-void tst_frmReferFriend::pastedSpaceIsNotFiltered()
+void tst_frmReferFriend::spaceArrivingOtherwiseInAnEmailField_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<Arrival>("arrival");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("an address with a space pasted into txtEmail is refused whole")
+        << "txtEmail" << Arrival::Paste << "ann lee@example.org"
+        << "";
+    QTest::newRow("an address with a space dropped on txtFriendEmail is refused")
+        << "txtFriendEmail" << Arrival::Drop << "bob lee@example.net"
+        << "";
+    QTest::newRow("a space committed by an input method to txtFriendEmail is refused")
+        << "txtFriendEmail" << Arrival::InputMethodCommit << " "
+        << "";
+    QTest::newRow("an address without a space pasted into txtEmail goes in")
+        << "txtEmail" << Arrival::Paste << "ann@example.org"
+        << "ann@example.org";
+    QTest::newRow("a name field takes a pasted space")
+        << "txtFriendName" << Arrival::Paste << "Bob Lee"
+        << "Bob Lee";
+}
+
+void tst_frmReferFriend::spaceArrivingOtherwiseInAnEmailField()
+{
+    QFETCH(QString, field);
+    QFETCH(Arrival, arrival);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+
+    FocusTakingHost host;
+    frmReferFriend window(host);
+    QVERIFY(showActive(window));
+    host.takingPrompts.taker = window.findChild<QPushButton*>("cmdClose");
+    auto* control = window.findChild<QLineEdit*>(field);
+    control->setFocus(Qt::MouseFocusReason);
+    QApplication::clipboard()->setText(text);
+
+    switch (arrival) {
+    case Arrival::Paste:
+        QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Arrival::Drop: {
+        QMimeData data;
+        data.setText(text);
+        const QPoint end(control->width() - 2, control->height() / 2);
+        QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(control, &enter);
+        QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(control, &drop);
+        break;
+    }
+    case Arrival::InputMethodCommit: {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(control, &commit);
+        break;
+    }
+    }
+    QCoreApplication::processEvents();
+    QApplication::clipboard()->clear();
+
+    QCOMPARE(control->text(), expected);
+    QCOMPARE(QApplication::focusWidget(), control);
+    const auto& messages = host.takingPrompts.messages;
+    QCOMPARE(messages.size(), expected == text ? 0 : 1);
+    if (!messages.isEmpty()) {
+        QCOMPARE(messages[0].text, referfriend::kEmailCannotContainSpace);
+        QCOMPARE(messages[0].icon, MessageIcon::Critical);
+    }
+}
+
+void tst_frmReferFriend::aFormFilledToTheBrimMakesAnAddressFarBelowTheLimit()
 {
     FakeWindowHost host;
     frmReferFriend window(host);
     QVERIFY(showActive(window));
-    auto* email = window.findChild<QLineEdit*>("txtEmail");
-    email->setFocus(Qt::MouseFocusReason);
-    QApplication::clipboard()->setText(QStringLiteral("ann lee@example.org"));
-
-    QTest::keyClick(email, Qt::Key_V, Qt::ControlModifier);
-
-    QCOMPARE(email->text(), QStringLiteral("ann lee@example.org"));
-    QVERIFY(host.fakePrompts.messages.isEmpty());
+    // Characters of four bytes in UTF-8 and twelve once percent-encoded, far
+    // more of them than any field takes.
+    const QString flood = u"\U0001F642"_s.repeated(100000);
+    const std::pair<const char*, QString> fields[] = {
+        {"txtName", flood},
+        {"txtEmail", u"ann@mail.example"_s + flood},
+        {"txtFriendName", flood},
+        {"txtFriendEmail", u"bob@mail.example"_s + flood},
+    };
+    for (const auto& [name, text] : fields) {
+        auto* field = window.findChild<QLineEdit*>(name);
+        field->setFocus(Qt::TabFocusReason);
+        QApplication::clipboard()->setText(text);
+        field->paste();
+    }
+    auto* message = window.findChild<QPlainTextEdit*>("txtMessage");
+    message->setFocus(Qt::TabFocusReason);
+    QApplication::clipboard()->setText(flood);
+    message->paste();
     QApplication::clipboard()->clear();
+
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdSubmit"), Qt::LeftButton);
+
+    QVERIFY(host.fakePrompts.messages.isEmpty());
+    QCOMPARE(m_browser.opened.size(), 1);
+    // What one argument of the browser launcher may hold on Linux.
+    const qsizetype launcherLimit = 128 * 1024;
+    QVERIFY2(m_browser.opened[0].toEncoded().size() < launcherLimit / 2,
+             QByteArray::number(m_browser.opened[0].toEncoded().size()));
 }
 
 void tst_frmReferFriend::tickingCheck1OpensTheHomePageOnce_data()

@@ -14,11 +14,13 @@ fail() {
 }
 
 # Records its arguments and its process id, then exits as xdg-open does once
-# the browser has the address. Uses absolute paths: it may run with a PATH
-# that holds nothing else.
+# the browser has the address. Complains on standard error with the address
+# in it, as xdg-open does when it finds no browser. Uses absolute paths: it
+# may run with a PATH that holds nothing else.
 mkdir "$work/launcher" "$work/nothing"
 cat >"$work/launcher/xdg-open" <<LAUNCHER
 #!/bin/sh
+echo "xdg-open: no method available for opening '\$1'" >&2
 echo \$\$ >"$work/launcher.pid"
 printf '%s\n' "\$#" >"$work/count.tmp"
 printf '%s\n' "\$@" >"$work/arguments.tmp"
@@ -33,7 +35,7 @@ run_probe() {
     local path=$1 browser=$2 page=$3
     timeout 20 env -u DEFAULT_BROWSER -u XDG_CURRENT_DESKTOP -u KDE_FULL_SESSION \
         -u GNOME_DESKTOP_SESSION_ID -u DESKTOP_SESSION -u SNAP \
-        PATH="$path" BROWSER="$browser" QT_QPA_PLATFORM=xcb "$probe" "$page" ||
+        PATH="$path" BROWSER="$browser" QT_QPA_PLATFORM=xcb "$probe" "$page" 2>>"$work/stderr" ||
         fail "the probe for $page did not return normally (exit code $?)"
 }
 
@@ -85,3 +87,10 @@ run_probe "$work/nothing" "" download >/dev/null
 sleep 0.5
 [ ! -e "$work/count" ] || fail "something was started although no browser is set up"
 echo "ok: with no browser at all the call returns and nothing is started"
+
+# Addresses carry names and e-mail addresses: neither Qt's warnings nor the
+# launcher's complaints may write them to standard error.
+if [ -e "$work/stderr" ] && grep -qF "://" "$work/stderr"; then
+    fail "an address reached standard error: $(cat "$work/stderr")"
+fi
+echo "ok: no address reached standard error"

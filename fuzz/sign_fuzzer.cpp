@@ -41,7 +41,7 @@ void CheckNameKey(char16_t code)
 
 void CheckWholeNumber(std::string_view text)
 {
-    if (const auto number = skyvarre::ReadWholeNumber(text)) {
+    if (const auto number = skyvarre::readWholeNumber(text)) {
         Require(*number >= 0 && !text.empty());
         Require(std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }));
     }
@@ -53,7 +53,7 @@ void CheckEntries(const std::string& name, int dayPosition, int monthPosition,
     const skyvarre::Verdict verdict =
         skyvarre::ValidateInput(name, dayPosition, monthPosition, year);
     Require(name.empty() == (verdict == skyvarre::Verdict::NameMissing));
-    Require(skyvarre::MessageForVerdict(verdict).empty() ==
+    Require(skyvarre::messageForVerdict(verdict).empty() ==
             (verdict == skyvarre::Verdict::Accepted));
 }
 
@@ -61,10 +61,10 @@ void CheckLookup(const std::string& year, const std::string& month, const std::s
 {
     const std::string before = skyvarre::SednaSign;
     skyvarre::DetermineSednaSign(year, month, day);
-    const auto sign = skyvarre::SignOnDate(year, month, day);
-    Require(skyvarre::SednaSign == (sign ? skyvarre::SignName(*sign) : std::string_view(before)));
+    const auto sign = skyvarre::signOnDate(year, month, day);
+    Require(skyvarre::SednaSign == (sign ? skyvarre::signName(*sign) : std::string_view(before)));
     if (sign) {
-        Require(skyvarre::ReadWholeNumber(year).has_value());
+        Require(skyvarre::readWholeNumber(year).has_value());
     }
     const auto text = skyvarre::InterpretationForSign(skyvarre::SednaSign);
     Require(text.has_value() ==

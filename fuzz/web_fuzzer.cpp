@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     fields.friendName = ConsumeField(data);
     fields.friendEmail = ConsumeField(data);
 
-    const QString address = skyvarre::BuildTellAFriendAddress(fields);
+    const QString address = skyvarre::buildTellAFriendAddress(fields);
     const QByteArray encoded = address.toUtf8();
     Require(address.startsWith(skyvarre::siteBase(skyvarre::Site::Main) +
                                QStringLiteral("/vetq-refer-a-friend.php?taf1=")));

@@ -18,7 +18,7 @@ void BM_BuildTellAFriendAddress_Typical(benchmark::State& state)
     const TellAFriendFields fields{u"Ann Smith"_s, u"ann@mail.example"_s, u"Your Message\r\n"_s,
                                    u"Bob"_s, u"bob@mail.example"_s};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(BuildTellAFriendAddress(fields));
+        benchmark::DoNotOptimize(buildTellAFriendAddress(fields));
     }
 }
 BENCHMARK(BM_BuildTellAFriendAddress_Typical);
@@ -29,7 +29,7 @@ void BM_BuildTellAFriendAddress_Long(benchmark::State& state)
     const QString text = u"a b&c\u00E9d#"_s.repeated(state.range(0) / 8);
     const TellAFriendFields fields{text, text, text, text, text};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(BuildTellAFriendAddress(fields));
+        benchmark::DoNotOptimize(buildTellAFriendAddress(fields));
     }
     state.SetBytesProcessed(state.iterations() * 5 * text.size() * qsizetype(sizeof(QChar)));
 }

@@ -7,7 +7,7 @@
 
 namespace skyvarre {
 
-std::int16_t CoBrandNumber(float r)
+std::int16_t coBrandNumber(float r)
 {
     // The product stays in single precision, as the drawn value is, and
     // nearbyint rounds halves to even in the default rounding mode:
@@ -18,7 +18,7 @@ std::int16_t CoBrandNumber(float r)
 
 void CoBrand_Randomize(frmMain& inputWindow, RandomSource& random)
 {
-    const std::int16_t intCoBrandRandomNumber = CoBrandNumber(random.next());
+    const std::int16_t intCoBrandRandomNumber = coBrandNumber(random.next());
     switch (intCoBrandRandomNumber) {
     case 1:
     case 3:

@@ -9,7 +9,7 @@ class RandomSource;
 
 // The number drawn for the promotional labels: 6 × r + 1 rounded to the
 // nearest integer, halves to the even one. 1 to 7 for 0 <= r < 1.
-std::int16_t CoBrandNumber(float r);
+std::int16_t coBrandNumber(float r);
 
 // Draws r and brings one of the input window's two stacked promotional labels
 // to the front: the co-brand label for 1, 3 and 5, the full-brand label for

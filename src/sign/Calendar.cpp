@@ -73,26 +73,26 @@ constexpr std::array kSplitMonths = {
     SplitMonth{2024, April, 29, Taurus, Gemini},
 };
 
-constexpr bool IsTransitionYear(int year)
+constexpr bool isTransitionYear(int year)
 {
     return std::ranges::any_of(kYearRuns, [year](const YearRun& run) {
         return !run.wholeYearSign && run.firstYear <= year && year <= run.lastYear;
     });
 }
 
-constexpr bool Covers(const FixedMonths& row, int year, Month month)
+constexpr bool covers(const FixedMonths& row, int year, Month month)
 {
     return row.year == year && row.firstMonth <= month && month <= row.lastMonth;
 }
 
-constexpr bool Covers(const SplitMonth& row, int year, Month month)
+constexpr bool covers(const SplitMonth& row, int year, Month month)
 {
     return row.year == year && row.month == month;
 }
 
 // A mistyped row would silently leave a month without an answer or give it two; let the
 // compiler refuse that instead.
-constexpr bool EveryTransitionMonthHasExactlyOneRow()
+constexpr bool everyTransitionMonthHasExactlyOneRow()
 {
     for (const YearRun& run : kYearRuns) {
         if (run.wholeYearSign) {
@@ -103,9 +103,9 @@ constexpr bool EveryTransitionMonthHasExactlyOneRow()
                 const auto month = static_cast<Month>(position);
                 const auto rows =
                     std::ranges::count_if(
-                        kFixedMonths, [&](const auto& row) { return Covers(row, year, month); }) +
+                        kFixedMonths, [&](const auto& row) { return covers(row, year, month); }) +
                     std::ranges::count_if(
-                        kSplitMonths, [&](const auto& row) { return Covers(row, year, month); });
+                        kSplitMonths, [&](const auto& row) { return covers(row, year, month); });
                 if (rows != 1) {
                     return false;
                 }
@@ -114,28 +114,28 @@ constexpr bool EveryTransitionMonthHasExactlyOneRow()
     }
     return std::ranges::all_of(kFixedMonths,
                                [](const auto& row) {
-                                   return IsTransitionYear(row.year) &&
+                                   return isTransitionYear(row.year) &&
                                           row.firstMonth <= row.lastMonth;
                                }) &&
            std::ranges::all_of(kSplitMonths,
-                               [](const auto& row) { return IsTransitionYear(row.year); });
+                               [](const auto& row) { return isTransitionYear(row.year); });
 }
 
-static_assert(EveryTransitionMonthHasExactlyOneRow());
+static_assert(everyTransitionMonthHasExactlyOneRow());
 
-std::optional<Sign> SignInTransitionYear(int year, Month month, std::string_view dayText)
+std::optional<Sign> signInTransitionYear(int year, Month month, std::string_view dayText)
 {
     const auto fixed = std::ranges::find_if(
-        kFixedMonths, [&](const FixedMonths& row) { return Covers(row, year, month); });
+        kFixedMonths, [&](const FixedMonths& row) { return covers(row, year, month); });
     if (fixed != kFixedMonths.end()) {
         return fixed->sign;
     }
     const auto split = std::ranges::find_if(
-        kSplitMonths, [&](const SplitMonth& row) { return Covers(row, year, month); });
+        kSplitMonths, [&](const SplitMonth& row) { return covers(row, year, month); });
     if (split == kSplitMonths.end()) {
         return std::nullopt;
     }
-    const auto day = ReadWholeNumber(dayText);
+    const auto day = readWholeNumber(dayText);
     if (!day) {
         return std::nullopt;
     }
@@ -144,10 +144,10 @@ std::optional<Sign> SignInTransitionYear(int year, Month month, std::string_view
 
 } // namespace
 
-std::optional<Sign> SignOnDate(std::string_view yearText, std::string_view monthText,
+std::optional<Sign> signOnDate(std::string_view yearText, std::string_view monthText,
                                std::string_view dayText)
 {
-    const auto year = ReadWholeNumber(yearText);
+    const auto year = readWholeNumber(yearText);
     if (!year) {
         return std::nullopt;
     }
@@ -160,11 +160,11 @@ std::optional<Sign> SignOnDate(std::string_view yearText, std::string_view month
     if (run->wholeYearSign) {
         return run->wholeYearSign;
     }
-    const auto month = MonthFromName(monthText);
+    const auto month = monthFromName(monthText);
     if (!month) {
         return std::nullopt;
     }
-    return SignInTransitionYear(*year, *month, dayText);
+    return signInTransitionYear(*year, *month, dayText);
 }
 
 } // namespace skyvarre

@@ -17,7 +17,7 @@ inline constexpr int kLastCalendarYear = 2035;
 /// whole number, a month text that is not exactly an English month name in a year where the
 /// month decides, or a day text that is not a whole number in a month where the day decides.
 /// The date is not checked for existence (30 February 1968 gives Taurus).
-[[nodiscard]] std::optional<Sign> SignOnDate(std::string_view yearText, std::string_view monthText,
+[[nodiscard]] std::optional<Sign> signOnDate(std::string_view yearText, std::string_view monthText,
                                              std::string_view dayText);
 
 } // namespace skyvarre

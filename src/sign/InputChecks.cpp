@@ -12,15 +12,15 @@ namespace {
 constexpr std::array<int, kMonthCount> kDaysInMonth = {31, 28, 31, 30, 31, 30,
                                                        31, 31, 30, 31, 30, 31};
 
-constexpr bool IsLeapYear(int year)
+constexpr bool isLeapYear(int year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
-constexpr int DaysInMonth(Month month, int year)
+constexpr int daysInMonth(Month month, int year)
 {
     const int days = kDaysInMonth.at(static_cast<std::size_t>(month));
-    return month == Month::February && IsLeapYear(year) ? days + 1 : days;
+    return month == Month::February && isLeapYear(year) ? days + 1 : days;
 }
 
 } // namespace
@@ -45,20 +45,20 @@ Verdict ValidateInput(std::string_view name, int dayPosition, int monthPosition,
     if (name.empty()) {
         return Verdict::NameMissing;
     }
-    const auto month = MonthFromPosition(monthPosition);
-    const auto year = ReadWholeNumber(yearText);
+    const auto month = monthFromPosition(monthPosition);
+    const auto year = readWholeNumber(yearText);
     if (!month || !year || dayPosition < 0 || dayPosition >= kDayCount) {
         return Verdict::BadDate;
     }
     const int day = dayPosition + 1;
-    if (day <= DaysInMonth(*month, *year)) {
+    if (day <= daysInMonth(*month, *year)) {
         return Verdict::Accepted;
     }
     // Only February and the 30-day months can be too short, and each has its own message.
     return *month == Month::February ? Verdict::BadDate : Verdict::BadDay31;
 }
 
-std::string_view MessageForVerdict(Verdict verdict)
+std::string_view messageForVerdict(Verdict verdict)
 {
     // The two date messages differ only by the blank before "!"; both are kept exactly.
     switch (verdict) {

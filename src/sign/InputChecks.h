@@ -46,6 +46,6 @@ inline constexpr char16_t kSpaceKey = 32;
                                     std::string_view yearText);
 
 /// The message box text for a verdict; empty for Accepted.
-[[nodiscard]] std::string_view MessageForVerdict(Verdict verdict);
+[[nodiscard]] std::string_view messageForVerdict(Verdict verdict);
 
 } // namespace skyvarre

@@ -25,7 +25,7 @@ constexpr std::array kInterpretations = {
 std::optional<std::string_view> InterpretationForSign(std::string_view sign)
 {
     const auto found = std::ranges::find_if(
-        kInterpretations, [sign](const SignText& row) { return SignName(row.sign) == sign; });
+        kInterpretations, [sign](const SignText& row) { return signName(row.sign) == sign; });
     if (found == kInterpretations.end()) {
         return std::nullopt;
     }

@@ -5,7 +5,7 @@
 
 namespace skyvarre {
 
-std::optional<Month> MonthFromName(std::string_view name)
+std::optional<Month> monthFromName(std::string_view name)
 {
     const auto found = std::ranges::find(kMonthNames, name);
     if (found == kMonthNames.end()) {
@@ -14,7 +14,7 @@ std::optional<Month> MonthFromName(std::string_view name)
     return static_cast<Month>(std::distance(kMonthNames.begin(), found));
 }
 
-std::optional<Month> MonthFromPosition(int position)
+std::optional<Month> monthFromPosition(int position)
 {
     if (position < 0 || position >= kMonthCount) {
         return std::nullopt;

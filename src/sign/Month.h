@@ -31,9 +31,9 @@ inline constexpr std::array<std::string_view, kMonthCount> kMonthNames = {
     "July",    "August",   "September", "October", "November", "December"};
 
 /// The month whose name equals the text exactly (case and blanks count), or nullopt.
-[[nodiscard]] std::optional<Month> MonthFromName(std::string_view name);
+[[nodiscard]] std::optional<Month> monthFromName(std::string_view name);
 
 /// The month at a position of the month list (0 is January), or nullopt outside 0..11.
-[[nodiscard]] std::optional<Month> MonthFromPosition(int position);
+[[nodiscard]] std::optional<Month> monthFromPosition(int position);
 
 } // namespace skyvarre

@@ -17,7 +17,7 @@ enum class Sign
 inline constexpr std::array<std::string_view, 3> kSignNames = {"Aries", "Taurus", "Gemini"};
 
 /// The name of a sign, spelled exactly as the user sees it.
-[[nodiscard]] constexpr std::string_view SignName(Sign sign)
+[[nodiscard]] constexpr std::string_view signName(Sign sign)
 {
     return kSignNames.at(static_cast<std::size_t>(sign));
 }

@@ -5,7 +5,7 @@
 
 namespace skyvarre {
 
-std::optional<int> ReadWholeNumber(std::string_view text) noexcept
+std::optional<int> readWholeNumber(std::string_view text) noexcept
 {
     // from_chars would take a leading "-"; a whole number here is digits only.
     if (text.empty() || text.front() < '0' || text.front() > '9') {

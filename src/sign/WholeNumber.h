@@ -11,6 +11,6 @@ namespace skyvarre {
 /// rather than guessed at: an empty text, blanks anywhere (leading and trailing too), a sign
 /// ("+", "-"), a decimal point or exponent, and a value beyond the range of int give nullopt.
 /// Leading zeros are allowed ("01900" reads as 1900). Never throws.
-[[nodiscard]] std::optional<int> ReadWholeNumber(std::string_view text) noexcept;
+[[nodiscard]] std::optional<int> readWholeNumber(std::string_view text) noexcept;
 
 } // namespace skyvarre

@@ -114,7 +114,7 @@ void frmMain::cmdNext_Click()
         ValidateInput(m_ui->txtName->text().toStdString(), m_ui->cboDate->currentIndex(),
                       m_ui->cboMonth->currentIndex(), m_ui->cboYear->currentText().toStdString());
     if (verdict != Verdict::Accepted) {
-        m_host.prompts().showMessage(toQString(MessageForVerdict(verdict)),
+        m_host.prompts().showMessage(toQString(messageForVerdict(verdict)),
                                      MessageIcon::Information);
         if (verdict == Verdict::NameMissing)
             m_ui->txtName->setFocus();

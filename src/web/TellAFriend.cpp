@@ -72,7 +72,7 @@ QString trimSpaces(const QString& text)
     return text.mid(first, end - first);
 }
 
-QString BuildTellAFriendAddress(const TellAFriendFields& fields)
+QString buildTellAFriendAddress(const TellAFriendFields& fields)
 {
     const QString productPage = productPageAddress();
     const std::array<std::pair<QStringView, QStringView>, 6> parameters = {{
@@ -100,7 +100,7 @@ void SubmitTellAFriend(Prompts& prompts)
             return;
         }
     }
-    TellAFriendAddress = BuildTellAFriendAddress(TellAFriendEntry);
+    TellAFriendAddress = buildTellAFriendAddress(TellAFriendEntry);
     OpenTellAFriendAddress();
 }
 

@@ -24,7 +24,7 @@ extern QString TellAFriendAddress;
 
 // The submission address for the given fields: the refer-a-friend script on
 // the main site with the query keys taf1 to taf6, each value percent-encoded.
-QString BuildTellAFriendAddress(const TellAFriendFields& fields);
+QString buildTellAFriendAddress(const TellAFriendFields& fields);
 
 // The prompts the form's fields show while nothing is typed in them; refused as values.
 TellAFriendFields tellAFriendPlaceholders();

@@ -94,8 +94,8 @@ private slots:
     void startUpGoesOnWhenTheReminderFails();
     void startUpGoesOnPastAnUnreadableReminderSetting();
 
-    void coBrandNumber_data();
-    void coBrandNumber();
+    void theCoBrandNumberRoundsHalvesToEven_data();
+    void theCoBrandNumberRoundsHalvesToEven();
     void coBrandBringsTheDrawnLabelToTheFront_data();
     void coBrandBringsTheDrawnLabelToTheFront();
     void coBrandSplitsFiveToSixToOne();
@@ -394,7 +394,7 @@ void tst_Program::startUpGoesOnPastAnUnreadableReminderSetting()
     QCOMPARE(SettingsStore(file).reminderDate(), QStringLiteral("2026-12-07"));
 }
 
-void tst_Program::coBrandNumber_data()
+void tst_Program::theCoBrandNumberRoundsHalvesToEven_data()
 {
     QTest::addColumn<float>("r");
     QTest::addColumn<int>("expected");
@@ -411,11 +411,11 @@ void tst_Program::coBrandNumber_data()
     QTest::newRow("the largest r below 1 gives 7") << std::nextafter(1.0f, 0.0f) << 7;
 }
 
-void tst_Program::coBrandNumber()
+void tst_Program::theCoBrandNumberRoundsHalvesToEven()
 {
     QFETCH(float, r);
     QFETCH(int, expected);
-    QCOMPARE(int(CoBrandNumber(r)), expected);
+    QCOMPARE(int(coBrandNumber(r)), expected);
 }
 
 void tst_Program::coBrandBringsTheDrawnLabelToTheFront_data()
@@ -458,7 +458,7 @@ void tst_Program::coBrandSplitsFiveToSixToOne()
     int fullBrand = 0;
     int neither = 0;
     for (int i = 0; i < kDraws; ++i) {
-        switch (CoBrandNumber(random.next())) {
+        switch (coBrandNumber(random.next())) {
         case 1:
         case 3:
         case 5:

@@ -64,7 +64,7 @@ std::string ExpectedSign(const Date& date)
     return "(outside every period)";
 }
 
-int DaysInMonth(int year, int month)
+int daysInMonth(int year, int month)
 {
     constexpr std::array kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -92,7 +92,7 @@ TEST_F(SednaSignTest, EveryDayFrom1900To2035HasTheSignOfItsPeriod)
     int days = 0;
     for (int year = 1900; year <= 2035; ++year) {
         for (int month = 1; month <= 12; ++month) {
-            for (int day = 1; day <= DaysInMonth(year, month); ++day) {
+            for (int day = 1; day <= daysInMonth(year, month); ++day) {
                 const Date date{year, month, day};
                 EXPECT_EQ(LookUp(date), ExpectedSign(date)) << date;
                 ++days;

@@ -115,14 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
                    Verdict::Accepted},
         EntriesRow{"29_February_1900_is_refused_as_1900_is_no_leap_year", "Ann", 29, kFebruary,
                    "1900", Verdict::BadDate},
-        EntriesRow{"29_February_1901_is_refused", "Ann", 29, kFebruary, "1901",
-                   Verdict::BadDate},
+        EntriesRow{"29_February_1901_is_refused", "Ann", 29, kFebruary, "1901", Verdict::BadDate},
         EntriesRow{"29_February_1904_is_accepted", "Ann", 29, kFebruary, "1904", Verdict::Accepted},
         EntriesRow{"29_February_2000_is_accepted", "Ann", 29, kFebruary, "2000", Verdict::Accepted},
-        EntriesRow{"30_February_2000_is_refused", "Ann", 30, kFebruary, "2000",
-                   Verdict::BadDate},
-        EntriesRow{"31_February_2000_is_refused", "Ann", 31, kFebruary, "2000",
-                   Verdict::BadDate},
+        EntriesRow{"30_February_2000_is_refused", "Ann", 30, kFebruary, "2000", Verdict::BadDate},
+        EntriesRow{"31_February_2000_is_refused", "Ann", 31, kFebruary, "2000", Verdict::BadDate},
         EntriesRow{"31_April_1950_is_refused", "Ann", 31, kApril, "1950", Verdict::BadDay31},
         EntriesRow{"31_June_1950_is_refused", "Ann", 31, kJune, "1950", Verdict::BadDay31},
         EntriesRow{"31_September_1950_is_refused", "Ann", 31, kSeptember, "1950",
@@ -135,8 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
         EntriesRow{"day_position_31_is_refused", "Ann", 32, 0, "1950", Verdict::BadDate},
         EntriesRow{"the_lowest_day_position_is_refused", "Ann", INT_MIN + 1, 0, "1950",
                    Verdict::BadDate},
-        EntriesRow{"month_position_minus_1_is_refused", "Ann", 1, -1, "1950",
-                   Verdict::BadDate},
+        EntriesRow{"month_position_minus_1_is_refused", "Ann", 1, -1, "1950", Verdict::BadDate},
         EntriesRow{"month_position_12_is_refused", "Ann", 1, 12, "1950", Verdict::BadDate},
         EntriesRow{"the_highest_month_position_is_refused", "Ann", 1, INT_MAX, "1950",
                    Verdict::BadDate},
@@ -184,7 +180,7 @@ class VerdictMessage : public ::testing::TestWithParam<MessageRow>
 
 TEST_P(VerdictMessage, IsTheExactText)
 {
-    EXPECT_EQ(MessageForVerdict(GetParam().verdict), GetParam().message);
+    EXPECT_EQ(messageForVerdict(GetParam().verdict), GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -31,7 +31,7 @@ class WholeNumberText : public ::testing::TestWithParam<NumberRow>
 
 TEST_P(WholeNumberText, ReadsPlainDigitsOnly)
 {
-    EXPECT_EQ(ReadWholeNumber(GetParam().text), GetParam().value);
+    EXPECT_EQ(readWholeNumber(GetParam().text), GetParam().value);
 }
 
 const std::string kFourHundredNines(400, '9');

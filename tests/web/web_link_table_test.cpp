@@ -131,7 +131,7 @@ void recordMessage(QtMsgType /*type*/, const QMessageLogContext& /*context*/, co
 // must not go into the log with that.
 TEST(FailedHandOff, writesNoAddressToTheLog)
 {
-    TellAFriendAddress = BuildTellAFriendAddress(
+    TellAFriendAddress = buildTellAFriendAddress(
         {u"Ann Lee"_s, u"ann@mail.example"_s, u"Hi"_s, u"Bob Roe"_s, u"bob@mail.example"_s});
     logged.clear();
     const QtMessageHandler previous = qInstallMessageHandler(recordMessage);

@@ -123,7 +123,7 @@ TEST_P(AcceptedSubmission, storesTheAddressAndHandsItToTheBrowserOnce)
     SubmitTellAFriend(m_prompts);
 
     EXPECT_TRUE(m_prompts.messages.isEmpty());
-    EXPECT_EQ(TellAFriendAddress, BuildTellAFriendAddress(GetParam().entry));
+    EXPECT_EQ(TellAFriendAddress, buildTellAFriendAddress(GetParam().entry));
     EXPECT_EQ(m_recorder.opened(), QByteArrayList{TellAFriendAddress.toUtf8()});
 }
 

@@ -44,7 +44,7 @@ TEST(TellAFriendAddress, carriesTheSixKeysInOrderWithTheUntouchedMessageAsTyped)
     const TellAFriendFields fields{u"Ann Smith"_s, u"ann@mail.example"_s, u"Your Message\r\n"_s,
                                    u"Bob"_s, u"bob.jones@mail.example"_s};
 
-    EXPECT_EQ(BuildTellAFriendAddress(fields),
+    EXPECT_EQ(buildTellAFriendAddress(fields),
               kScript +
                   u"taf1=Ann%20Smith&taf2=ann@mail.example&taf3=Your%20Message%0D%0A"
                   u"&taf4=Bob&taf5=bob.jones@mail.example&taf6="_s +
@@ -54,7 +54,7 @@ TEST(TellAFriendAddress, carriesTheSixKeysInOrderWithTheUntouchedMessageAsTyped)
 // The raw taf1 value of an address.
 QString encodedName(const QString& name)
 {
-    const QString address = BuildTellAFriendAddress({name, u"e"_s, u"m"_s, u"f"_s, u"g"_s});
+    const QString address = buildTellAFriendAddress({name, u"e"_s, u"m"_s, u"f"_s, u"g"_s});
     const qsizetype start = address.indexOf(u"taf1="_s) + 5;
     return address.mid(start, address.indexOf(u"&taf2="_s) - start);
 }
@@ -124,7 +124,7 @@ protected:
 
 TEST_P(TypedValues, reachTheScriptExactlyAsTyped)
 {
-    const QString address = BuildTellAFriendAddress(GetParam().fields);
+    const QString address = buildTellAFriendAddress(GetParam().fields);
 
     EXPECT_TRUE(address.startsWith(kScript + u"taf1="_s));
     EXPECT_EQ(receivedParameters(address), sentParameters(GetParam().fields));
@@ -132,7 +132,7 @@ TEST_P(TypedValues, reachTheScriptExactlyAsTyped)
 
 TEST_P(TypedValues, reachTheBrowserByteForByte)
 {
-    TellAFriendAddress = BuildTellAFriendAddress(GetParam().fields);
+    TellAFriendAddress = buildTellAFriendAddress(GetParam().fields);
     OpenTellAFriendAddress();
 
     EXPECT_EQ(m_recorder.opened(), QByteArrayList{TellAFriendAddress.toUtf8()});

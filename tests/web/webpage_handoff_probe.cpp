@@ -28,7 +28,7 @@ int main(int argc, char** argv)
         return 0;
     }
     // Text that a shell or a naive command splitter would cut, expand or redirect.
-    TellAFriendAddress = BuildTellAFriendAddress(
+    TellAFriendAddress = buildTellAFriendAddress(
         {u"Ann \"The Tester\" O'Hara"_s, u"ann@mail.example"_s, u"$(touch x) `id` ; | & > #\r\n"_s,
          u"Zo\u00EB \U0001F642"_s, u"bob+x@mail.example"_s});
     std::printf("%s\n", TellAFriendAddress.toUtf8().constData());

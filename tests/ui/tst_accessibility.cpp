@@ -214,6 +214,10 @@ void tst_Accessibility::controlsAreAnnouncedByTheirPurpose_data()
         << input << "cmdExit" << Role::PushButton << "Exit";
     QTest::newRow("the File menu's find item is announced without the ampersand")
         << input << "mnuFindSign" << Role::MenuItem << "Find My Sedna Astrology Sign";
+    QTest::newRow("the input window's File menu is announced as File")
+        << input << "mnuFile" << Role::PopupMenu << "File";
+    QTest::newRow("the input window's Help menu is announced as Help")
+        << input << "mnuHelp" << Role::PopupMenu << "Help";
     QTest::newRow("the banner is a link that names the forum and the home page")
         << input << "Label61" << Role::Link << bannerText();
     QTest::newRow("the full-brand promotion is a link")
@@ -230,6 +234,8 @@ void tst_Accessibility::controlsAreAnnouncedByTheirPurpose_data()
         << result << "lblSednaSign" << Role::StaticText << "Aries";
     QTest::newRow("the result window's banner is a link")
         << result << "Label61" << Role::Link << bannerText();
+    QTest::newRow("the result window's Help menu is announced as Help")
+        << result << "mnuHelp" << Role::PopupMenu << "Help";
 
     const AnyWindow about = AnyWindow::About;
     QTest::newRow("the About icon is a graphic named after the program")

@@ -3,6 +3,7 @@
 
 #include "DialogKeys.h"
 #include "Look.h"
+#include "ScreenReader.h"
 #include "SharedLinks.h"
 #include "WindowFrame.h"
 #include "WindowHost.h"
@@ -90,6 +91,8 @@ frmMain::frmMain(WindowHost& host, QWidget* parent)
     setUpSharedLinks(*this, m_host, *m_ui);
     bringToFront(PromotionLabel::CoBrand); // as the form stacks them
     watchOpenLists();
+    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
+        speakShownEntry(*list);
     connectHandlers();
     Form_Load();
 }

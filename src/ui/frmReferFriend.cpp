@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "Look.h"
 #include "ReferFriendTexts.h"
+#include "ScreenReader.h"
 #include "WindowFrame.h"
 #include "WindowHost.h"
 #include "platform/Prompts.h"
@@ -85,6 +86,7 @@ frmReferFriend::frmReferFriend(WindowHost& host, QWidget* parent)
     }};
 
     setUpFixedWindow(*this, WindowKind::Main);
+    readTextsOnOpening(*this);
     applyLook();
     setInitialTexts();
     connectHandlers();

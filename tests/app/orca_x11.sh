@@ -36,28 +36,49 @@ printf '\nAudioOutputMethod "libao"\nDefaultModule espeak-ng\n' \
     >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
 
 # The processes of the accessibility stack go with the session, the bus
-# daemon its launcher starts and the speech server Orca starts included.
+# daemon its launcher starts, Orca and the speech server it starts included.
+# Orca is gone before the check ends: the next Orca of this user would not
+# start while it runs.
+any_alive() {
+    for pid in "$@"; do
+        kill -0 "$pid" 2>/dev/null && return 0
+    done
+    return 1
+}
 end_speech_session() {
+    local pids=()
     for parent in "${stack_pids[@]}"; do
-        for child in $(ps -o pid= --ppid "$parent" 2>/dev/null); do
-            kill "$child" 2>/dev/null || true
-        done
-        kill "$parent" 2>/dev/null || true
+        pids+=($(ps -o pid= --ppid "$parent" 2>/dev/null) "$parent")
     done
-    for pid in $(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null); do
-        kill "$pid" 2>/dev/null || true
+    pids+=($(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null))
+    kill "${pids[@]}" 2>/dev/null || true
+    for _ in $(seq 50); do
+        any_alive "${pids[@]}" || break
+        sleep 0.1
     done
+    kill -9 "${pids[@]}" 2>/dev/null || true
     end_session
 }
 trap end_speech_session EXIT
 stack_pids=()
+
+# Orca refuses to start while another Orca of the same user runs, wherever
+# it runs; one that belongs to another check is waited for.
+for _ in $(seq $((patience * 8))); do
+    pgrep -u "$(id -u)" -x orca >/dev/null || break
+    sleep 0.1
+done
+if others=$(pgrep -u "$(id -u)" -x orca); then
+    fail "another Orca of this user is running (process $(echo $others)), and Orca runs once per user"
+fi
 
 log="$session/orca.log"
 "$spi_launcher" --launch-immediately >"$session/at-spi.log" 2>&1 &
 stack_pids+=($!)
 # Orca writes its debug output line by line only to a terminal.
 script -qfc "orca --debug-file=/dev/tty" "$log" >/dev/null 2>&1 </dev/null &
-stack_pids+=($!)
+orca_terminal=$!
+stack_pids+=("$orca_terminal")
 
 # The utterances so far, one a line, without the log's decoration. An
 # utterance of several lines continues on indented lines; its end is where
@@ -120,9 +141,9 @@ step() {
 # regular expression since the step began, the utterances joined by " | ".
 hears() {
     local pattern=$1 joined
-    # Orca answers within a second; a step that stays unheard is a fault,
-    # not something to wait for.
-    for _ in $(seq 50); do
+    # Orca answers within a second, or a few on a busy machine; a step that
+    # stays unheard longer is a fault, not something to wait for.
+    for _ in $(seq 100); do
         joined=$(said_since "$mark" | paste -sd '|' | sed 's/|/ | /g')
         if grep -Eq -- "$pattern" <<<"$joined"; then
             return 0
@@ -157,8 +178,10 @@ alt_key() {
     xdotool keyup alt
 }
 
-for _ in $(seq "$patience"); do
+# Orca takes a few seconds to start, many more on a busy machine.
+for _ in $(seq $((patience * 4))); do
     [ "$(spoken_count)" -gt 0 ] && break
+    kill -0 "$orca_terminal" 2>/dev/null || break
     sleep 0.1
 done
 [ "$(spoken_count)" -gt 0 ] || fail "Orca did not start"

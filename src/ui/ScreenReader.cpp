@@ -286,8 +286,10 @@ void readTextsOnOpening(QWidget& window)
 {
     presentHere<DialogWindow>(window, kReadTextsOnOpening);
     for (QLabel* label : window.findChildren<QLabel*>()) {
+        // Plain labels only: a subclass, such as a link, presents itself.
         const auto* frame = qobject_cast<QGroupBox*>(label->parentWidget());
-        if (frame != nullptr && !frame->title().isEmpty())
+        if (label->metaObject() == &QLabel::staticMetaObject && frame != nullptr &&
+            !frame->title().isEmpty())
             presentHere<TextInFrame>(*label, kTextInFrame);
     }
 }

@@ -3,6 +3,7 @@
 
 #include "DialogKeys.h"
 #include "Look.h"
+#include "ScreenReader.h"
 #include "SharedLinks.h"
 #include "WindowFrame.h"
 #include "WindowHost.h"
@@ -21,6 +22,8 @@ frmDisplay::frmDisplay(WindowHost& host, QWidget* parent)
 {
     m_ui->setupUi(this);
     setUpFixedWindow(*this, WindowKind::Main);
+    // The result is read out as the window opens; the focus starts on Exit.
+    readTextsOnOpening(*this);
     applyLook();
     setUpSharedLinks(*this, m_host, *m_ui);
     connectHandlers();
@@ -42,6 +45,9 @@ void frmDisplay::setSednaSign(const QString& sign)
 {
     m_ui->lblSednaSign->setText(sign);
     m_ui->lblSednaSign->adjustSize();
+    // One sentence to a screen reader, which leaves out texts of fewer than
+    // three words when it reads out a window.
+    m_ui->Label12->setAccessibleName(m_ui->Label12->text() + u' ' + sign);
 }
 
 void frmDisplay::cmdBack_Click()

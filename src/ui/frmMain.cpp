@@ -4,6 +4,7 @@
 #include "ArrivingText.h"
 #include "DialogKeys.h"
 #include "Look.h"
+#include "ScreenReader.h"
 #include "SharedLinks.h"
 #include "WindowFrame.h"
 #include "WindowHost.h"
@@ -231,9 +232,12 @@ void frmMain::applyLook()
 void frmMain::nameOpenLists()
 {
     // An open drop-down list is a control of its own to assistive tools, which
-    // announce it when it takes the focus; it is the same list as its box.
-    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
+    // announce it when it takes the focus; it is the same list as its box. The
+    // closed box has its shown entry read out as it changes.
+    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear}) {
         list->view()->setAccessibleName(list->accessibleName());
+        speakShownEntry(*list);
+    }
 }
 
 void frmMain::connectHandlers()

@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "Look.h"
 #include "ReferFriendTexts.h"
+#include "ScreenReader.h"
 #include "WindowFrame.h"
 #include "WindowHost.h"
 #include "platform/Prompts.h"
@@ -19,6 +20,7 @@
 #include <QKeyEvent>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -105,6 +107,7 @@ frmReferFriend::frmReferFriend(WindowHost& host, QWidget* parent)
     }};
 
     setUpFixedWindow(*this, WindowKind::Main);
+    readTextsOnOpening(*this);
     applyLook();
     setInitialTexts();
     connectHandlers();
@@ -268,9 +271,24 @@ void frmReferFriend::formField_Focus(const FormField& field, Focus change)
 {
     const QString trimmed = trimSpaces(fieldText(*field.widget));
     if (change == Focus::Got && trimmed == field.placeholder) {
-        setFieldText(*field.widget, QString());
-    } else if (change == Focus::Lost && trimmed.isEmpty()) {
-        setFieldText(*field.widget, field.placeholder);
+        // Emptied on the next turn of the event loop: a screen reader that
+        // hears of the text change before the focus change takes the focus
+        // as already known and leaves the field unannounced.
+        m_promptToClear = &field;
+        QTimer::singleShot(0, this, &frmReferFriend::clearPrompt);
+    } else if (change == Focus::Lost) {
+        m_promptToClear = nullptr;
+        if (trimmed.isEmpty()) {
+            setFieldText(*field.widget, field.placeholder);
+        }
+    }
+}
+
+void frmReferFriend::clearPrompt()
+{
+    const FormField* field = std::exchange(m_promptToClear, nullptr);
+    if (field != nullptr && trimSpaces(fieldText(*field->widget)) == field->placeholder) {
+        setFieldText(*field->widget, QString());
     }
 }
 
@@ -324,7 +342,13 @@ bool frmReferFriend::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::KeyPress:
-        if (watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail) {
+    case QEvent::InputMethod:
+        // Typing that comes before the prompt has gone replaces it all the same.
+        if (m_promptToClear != nullptr && watched == m_promptToClear->widget) {
+            clearPrompt();
+        }
+        if (event->type() == QEvent::KeyPress &&
+            (watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail)) {
             return emailField_KeyPress(*static_cast<QLineEdit*>(watched),
                                        *static_cast<QKeyEvent*>(event));
         }

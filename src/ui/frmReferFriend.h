@@ -59,6 +59,7 @@ private:
     void Check1_Click();
     void lblGoToHome_Click();
     void formField_Focus(const FormField& field, Focus change);
+    void clearPrompt();
     bool emailField_KeyPress(QLineEdit& field, const QKeyEvent& event);
     void emailField_InputMethod(QLineEdit& field, QInputMethodEvent& event);
     void emailField_Refused(QLineEdit& field);
@@ -71,6 +72,8 @@ private:
     std::unique_ptr<Ui::frmReferFriend> m_ui;
     WindowHost& m_host;
     std::array<FormField, 5> m_formFields;
+    // The field whose prompt goes once its focus has been announced.
+    const FormField* m_promptToClear = nullptr;
 };
 
 } // namespace skyvarre

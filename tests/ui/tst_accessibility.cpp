@@ -8,11 +8,13 @@
 #include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 // Qt accessibility on the offscreen platform, as of Qt 6.4: QAccessible::isActive()
 // stays false whatever QT_ACCESSIBILITY says and whatever setActive(true) asks,
@@ -128,6 +130,10 @@ private slots:
     void controlsAreAnnouncedByTheirPurpose_data();
     void controlsAreAnnouncedByTheirPurpose();
     void formFieldsKeepTheirNamesWhateverTheyHold();
+    void windowsThatOpenWithNewsHaveTheirTextsReadOut_data();
+    void windowsThatOpenWithNewsHaveTheirTextsReadOut();
+    void dateListsAnnounceTheEntryTheyShow_data();
+    void dateListsAnnounceTheEntryTheyShow();
     void linksArePressableLinks_data();
     void linksArePressableLinks();
 };
@@ -214,6 +220,10 @@ void tst_Accessibility::controlsAreAnnouncedByTheirPurpose_data()
         << input << "cmdExit" << Role::PushButton << "Exit";
     QTest::newRow("the File menu's find item is announced without the ampersand")
         << input << "mnuFindSign" << Role::MenuItem << "Find My Sedna Astrology Sign";
+    QTest::newRow("the input window's File menu is announced as File")
+        << input << "mnuFile" << Role::PopupMenu << "File";
+    QTest::newRow("the input window's Help menu is announced as Help")
+        << input << "mnuHelp" << Role::PopupMenu << "Help";
     QTest::newRow("the banner is a link that names the forum and the home page")
         << input << "Label61" << Role::Link << bannerText();
     QTest::newRow("the full-brand promotion is a link")
@@ -230,6 +240,10 @@ void tst_Accessibility::controlsAreAnnouncedByTheirPurpose_data()
         << result << "lblSednaSign" << Role::StaticText << "Aries";
     QTest::newRow("the result window's banner is a link")
         << result << "Label61" << Role::Link << bannerText();
+    QTest::newRow("the result is read out as one sentence with the sign")
+        << result << "Label12" << Role::StaticText << "Sedna in your Chart is Placed in Aries";
+    QTest::newRow("the result window's Help menu is announced as Help")
+        << result << "mnuHelp" << Role::PopupMenu << "Help";
 
     const AnyWindow about = AnyWindow::About;
     QTest::newRow("the About icon is a graphic named after the program")
@@ -297,11 +311,79 @@ void tst_Accessibility::formFieldsKeepTheirNamesWhateverTheyHold()
     QCOMPARE(announced->text(QAccessible::Value), QStringLiteral("Your Email Address"));
 
     field->setFocus(Qt::TabFocusReason);
-    QCOMPARE(field->text(), QString());
+    QTRY_COMPARE(field->text(), QString());
     QCOMPARE(announced->text(QAccessible::Name), QStringLiteral("Your email address"));
     QTest::keyClicks(field, QStringLiteral("ann@example.org"));
     QCOMPARE(announced->text(QAccessible::Name), QStringLiteral("Your email address"));
     QCOMPARE(announced->text(QAccessible::Value), QStringLiteral("ann@example.org"));
+}
+
+void tst_Accessibility::windowsThatOpenWithNewsHaveTheirTextsReadOut_data()
+{
+    QTest::addColumn<AnyWindow>("window");
+    QTest::newRow("the result window reads out the result as it opens") << AnyWindow::Result;
+    QTest::newRow("the farewell window reads out its texts as it opens") << AnyWindow::Farewell;
+    QTest::newRow("the About window reads out its texts as it opens") << AnyWindow::About;
+}
+
+void tst_Accessibility::windowsThatOpenWithNewsHaveTheirTextsReadOut()
+{
+    // A screen reader reads out the texts of a dialog as it opens: those of
+    // three words or more that label nothing and are not labelled, under a
+    // name that is not the name of what holds them.
+    QFETCH(AnyWindow, window);
+    FakeWindowHost host;
+    const std::unique_ptr<QWidget> shown = buildWindow(window, host);
+    QVERIFY(showActive(*shown));
+    QCOMPARE(QAccessible::queryAccessibleInterface(shown.get())->role(), QAccessible::Dialog);
+
+    for (QLabel* label : shown->findChildren<QLabel*>()) {
+        QAccessibleInterface* text = QAccessible::queryAccessibleInterface(label);
+        if (text->role() != QAccessible::StaticText || !label->isVisible() ||
+            label->text().simplified().split(u' ').size() < 3)
+            continue;
+        QVERIFY2(text->relations(QAccessible::Label).isEmpty(), qPrintable(label->objectName()));
+        QVERIFY2(text->text(QAccessible::Name).startsWith(label->text()),
+                 qPrintable(label->objectName()));
+    }
+}
+
+void tst_Accessibility::dateListsAnnounceTheEntryTheyShow_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("after Down the closed day list reads 2") << "cboDate"
+                                                            << "2";
+    QTest::newRow("after Down the closed month list reads February") << "cboMonth"
+                                                                     << "February";
+    QTest::newRow("after Down the closed year list reads 1901") << "cboYear"
+                                                                << "1901";
+}
+
+void tst_Accessibility::dateListsAnnounceTheEntryTheyShow()
+{
+    // A screen reader that reads a list's entry as its text speaks a change of
+    // it when the new text is selected as a whole. (The change events go out
+    // only to a listening tool, which the offscreen platform never has.)
+    QFETCH(QString, list);
+    QFETCH(QString, entry);
+    FakeWindowHost host;
+    const std::unique_ptr<QWidget> shown = buildWindow(AnyWindow::Input, host);
+    QVERIFY(showActive(*shown));
+    auto* box = shown->findChild<QComboBox*>(list);
+    QVERIFY(box != nullptr);
+    box->setFocus(Qt::TabFocusReason);
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(box)->textInterface();
+    QVERIFY(text != nullptr);
+
+    QTest::keyClick(box, Qt::Key_Down);
+
+    QCOMPARE(text->text(0, text->characterCount()), entry);
+    QCOMPARE(text->selectionCount(), 1);
+    int start = -1;
+    int end = -1;
+    text->selection(0, &start, &end);
+    QCOMPARE(std::pair(start, end), std::pair(0, int(entry.size())));
 }
 
 void tst_Accessibility::linksArePressableLinks_data()

@@ -30,7 +30,7 @@ private slots:
 
     void newWindowShowsTheAriesTextAndFocusesExit();
     void windowHasAFixedClientAreaCaptionAndIcon();
-    void tabOrderIsExitThenBackThenTheLinks();
+    void tabOrderIsExitThenBackWithTheLinksWhereTheyStand();
     void signNameStandsBesideTheSentence_data();
     void signNameStandsBesideTheSentence();
 
@@ -83,7 +83,7 @@ void tst_frmDisplay::windowHasAFixedClientAreaCaptionAndIcon()
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-void tst_frmDisplay::tabOrderIsExitThenBackThenTheLinks()
+void tst_frmDisplay::tabOrderIsExitThenBackWithTheLinksWhereTheyStand()
 {
     QVERIFY(showActive(*m_window));
     QStringList visited;
@@ -93,9 +93,10 @@ void tst_frmDisplay::tabOrderIsExitThenBackThenTheLinks()
         visited.append(focus->objectName());
         QTest::keyClick(focus, Qt::Key_Tab);
     }
-    // The links come after the designed order; the co-brand label lies behind
-    // the full-brand one and is skipped.
-    QCOMPARE(visited, QStringList({"cmdExit", "cmdBack", "Label61", "lblFullBrand"}));
+    // The full-brand link in the bottom strip follows the buttons (the
+    // co-brand label lies behind it and is skipped), and the banner at the
+    // top comes just before Exit.
+    QCOMPARE(visited, QStringList({"cmdExit", "cmdBack", "lblFullBrand", "Label61"}));
     QCOMPARE(QApplication::focusWidget(), &control<QPushButton>(*m_window, "cmdExit"));
 }
 

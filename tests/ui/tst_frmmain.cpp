@@ -75,8 +75,8 @@ private slots:
     void newWindowShowsAnEmptyNameAndTheFirstDate();
     void listsHoldEveryDayMonthAndYear();
     void windowHasAFixedClientAreaCaptionAndIcon();
-    void tabOrderRunsFromNameToExitThenTheLinks_data();
-    void tabOrderRunsFromNameToExitThenTheLinks();
+    void tabOrderRunsDownTheWindowWithTheLinksWhereTheyStand_data();
+    void tabOrderRunsDownTheWindowWithTheLinksWhereTheyStand();
     void labelsShowTheirWholeText();
 
     void typedKeysAreFiltered_data();
@@ -190,17 +190,17 @@ void tst_frmMain::windowHasAFixedClientAreaCaptionAndIcon()
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-void tst_frmMain::tabOrderRunsFromNameToExitThenTheLinks_data()
+void tst_frmMain::tabOrderRunsDownTheWindowWithTheLinksWhereTheyStand_data()
 {
     QTest::addColumn<frmMain::PromotionLabel>("front");
     QTest::addColumn<QString>("promotion");
-    QTest::newRow("with the co-brand label in front, Tab reaches it after the banner")
+    QTest::newRow("with the co-brand label in front, Tab reaches it just before Exit")
         << frmMain::PromotionLabel::CoBrand << "lblCobrand";
-    QTest::newRow("with the full-brand label in front, Tab reaches it after the banner")
+    QTest::newRow("with the full-brand label in front, Tab reaches it just before Exit")
         << frmMain::PromotionLabel::FullBrand << "lblFullBrand";
 }
 
-void tst_frmMain::tabOrderRunsFromNameToExitThenTheLinks()
+void tst_frmMain::tabOrderRunsDownTheWindowWithTheLinksWhereTheyStand()
 {
     QFETCH(frmMain::PromotionLabel, front);
     QFETCH(QString, promotion);
@@ -213,10 +213,11 @@ void tst_frmMain::tabOrderRunsFromNameToExitThenTheLinks()
         visited.append(focus->objectName());
         QTest::keyClick(focus, Qt::Key_Tab);
     }
-    // The designed order first; the links, which the keyboard could not reach
-    // otherwise, come after it, the one behind the other promotion skipped.
+    // The designed order, with the links where they stand: the promotion left
+    // of Exit in the bottom strip, the one behind it skipped, and the banner
+    // at the top, just before the name box.
     QCOMPARE(visited, QStringList({"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext",
-                                   "cmdExit", "Label61", promotion}));
+                                   promotion, "cmdExit", "Label61"}));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtName"));
 }
 

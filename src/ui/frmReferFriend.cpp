@@ -342,23 +342,21 @@ bool frmReferFriend::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::KeyPress:
-    case QEvent::InputMethod:
+    case QEvent::InputMethod: {
         // Typing that comes before the prompt has gone replaces it all the same.
         if (m_promptToClear != nullptr && watched == m_promptToClear->widget) {
             clearPrompt();
         }
-        if (event->type() == QEvent::KeyPress &&
-            (watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail)) {
-            return emailField_KeyPress(*static_cast<QLineEdit*>(watched),
-                                       *static_cast<QKeyEvent*>(event));
+        if (watched != m_ui->txtEmail && watched != m_ui->txtFriendEmail) {
+            break;
         }
-        break;
-    case QEvent::InputMethod:
-        if (watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail) {
-            emailField_InputMethod(*static_cast<QLineEdit*>(watched),
-                                   *static_cast<QInputMethodEvent*>(event));
+        auto& field = *static_cast<QLineEdit*>(watched);
+        if (event->type() == QEvent::KeyPress) {
+            return emailField_KeyPress(field, *static_cast<QKeyEvent*>(event));
         }
+        emailField_InputMethod(field, *static_cast<QInputMethodEvent*>(event));
         break;
+    }
     default:
         break;
     }

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -97,16 +98,18 @@ QString missingDisplay(const QList<Display>& needed)
 }
 
 // Qt ends a start whose platform plugin could not connect with a fatal
-// message, and so with abort() and a core dump. Before a plugin is running
-// (no platform name yet) that fatal message ends the process with one line
-// of ours and exit code 1 instead; Qt's warnings before it say why.
+// message, and so with abort() and a core dump. While the application object
+// is being built and has no platform yet, that fatal message ends the process
+// with one line of ours and exit code 1 instead; Qt's warnings before it say
+// why. Any other fatal message goes on to abort() as usual.
 QtMessageHandler g_previousHandler = nullptr;
 QByteArray g_failedStartLine;
 
 void endFailedStartQuietly(QtMsgType type, const QMessageLogContext& context,
                            const QString& message)
 {
-    if (type == QtFatalMsg && QGuiApplication::platformName().isEmpty()) {
+    if (type == QtFatalMsg && QCoreApplication::instance() != nullptr &&
+        QGuiApplication::platformName().isEmpty()) {
         std::fputs(g_failedStartLine.constData(), stderr);
         // Nothing of ours has started yet: no lock taken, no settings opened.
         std::_Exit(kNoDisplay);
@@ -138,11 +141,10 @@ Launch launchFor(const QStringList& arguments, const QProcessEnvironment& enviro
         return Launch{0, u"Skyvarre " SKYVARRE_VERSION "\n"_s, {}};
 
     const QList<Display> needed = displaysNeeded(environment);
-    for (const Display display : needed) {
-        if (displayMayBeThere(display, environment))
-            return {};
-    }
-    if (needed.isEmpty())
+    const auto mayBeThere = [&environment](Display display) {
+        return displayMayBeThere(display, environment);
+    };
+    if (needed.isEmpty() || std::ranges::any_of(needed, mayBeThere))
         return {};
     return Launch{
         kNoDisplay, {}, program + u": cannot open a window: "_s + missingDisplay(needed) + u'\n'};

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program as a native Wayland client, on weston without a screen (its
-# headless backend): the input window is mapped with its caption, Qt has
+# headless backend): the input window is mapped with its caption
+# "Skyvarre v<project version>", Qt has
 # nothing to complain about, and SIGTERM ends the program with exit code 0
 # and its lock released.
 #
@@ -8,10 +9,11 @@
 # trace (WAYLAND_DEBUG=1 on standard error): a window is mapped once its
 # surface, after acknowledging the compositor's first configure event,
 # commits a buffer.
-# Usage: wayland_weston.sh <skyvarre executable>
+# Usage: wayland_weston.sh <skyvarre executable> <project version>
 # Skipped (exit code 77) where weston or Qt's Wayland plugin is missing.
 set -euo pipefail
 program=$1
+caption="Skyvarre v$2"
 
 if ! command -v weston >/dev/null; then
     echo "SKIP: weston is missing (Debian package weston)"
@@ -59,26 +61,27 @@ env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$socket" WAYLAND_DEBUG=1
 program_pid=$!
 started_pids+=("$program_pid")
 
-# Succeeds once the surface of the toplevel titled "Skyvarre v1.15" has
+# Succeeds once the surface of the toplevel titled with the caption has
 # acknowledged a configure event and then committed a buffer.
 input_window_mapped() {
     local log=$session/program.log toplevel xdg_surface wl_surface
-    toplevel=$(grep -oE -- '-> xdg_toplevel@[0-9]+\.set_title\("Skyvarre v1\.15"\)' "$log" |
-        head -n 1 | sed -E 's/.*@([0-9]+)\..*/\1/')
+    toplevel=$(grep -F -- ".set_title(\"$caption\")" "$log" | grep -oE -- '-> xdg_toplevel@[0-9]+' |
+        head -n 1 | sed 's/.*@//')
     [ -n "$toplevel" ] || return 1
     xdg_surface=$(grep -oE -- "-> xdg_surface@[0-9]+\.get_toplevel\(new id xdg_toplevel@$toplevel\)" "$log" |
         head -n 1 | sed -E 's/.*xdg_surface@([0-9]+)\..*/\1/')
     wl_surface=$(grep -oE -- "get_xdg_surface\(new id xdg_surface@$xdg_surface, wl_surface@[0-9]+\)" "$log" |
         head -n 1 | sed -E 's/.*wl_surface@([0-9]+)\)/\1/')
     [ -n "$xdg_surface" ] && [ -n "$wl_surface" ] || return 1
-    sed -n '/set_title("Skyvarre v1\.15")/,$p' "$log" |
-        awk -v acknowledge="-> xdg_surface@$xdg_surface.ack_configure(" \
-            -v attach="-> wl_surface@$wl_surface.attach(wl_buffer@" \
-            -v commit="-> wl_surface@$wl_surface.commit()" '
-            index($0, acknowledge) { acknowledged = 1 }
-            acknowledged && index($0, attach) { attached = 1 }
-            attached && index($0, commit) { mapped = 1; exit }
-            END { exit !mapped }'
+    awk -v title="-> xdg_toplevel@$toplevel.set_title(" \
+        -v acknowledge="-> xdg_surface@$xdg_surface.ack_configure(" \
+        -v attach="-> wl_surface@$wl_surface.attach(wl_buffer@" \
+        -v commit="-> wl_surface@$wl_surface.commit()" '
+        index($0, title) { titled = 1 }
+        titled && index($0, acknowledge) { acknowledged = 1 }
+        acknowledged && index($0, attach) { attached = 1 }
+        attached && index($0, commit) { mapped = 1; exit }
+        END { exit !mapped }' "$log"
 }
 
 for _ in $(seq 150); do
@@ -92,7 +95,7 @@ for _ in $(seq 150); do
     fi
     sleep 0.1
 done
-input_window_mapped || fail "no window titled 'Skyvarre v1.15' was mapped"
+input_window_mapped || fail "no window titled '$caption' was mapped"
 [ -e "$XDG_RUNTIME_DIR/skyvarre.lock" ] || fail "the running program holds no lock file"
 
 # A moment for anything Qt might say about the window (a refused position,

@@ -47,12 +47,15 @@ grep -q '^Exec=skyvarre$' "$root/share/applications/org.skyvarre.Skyvarre.deskto
     fail "the desktop entry does not start the installed program"
 
 # The installed program answers without a display, and its version, its
-# changelog's latest entry and the package's agree.
+# changelog's latest entry, its AppStream release and the package's agree.
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/bin/skyvarre" --version)
 zcat "$root/share/doc/skyvarre/changelog.gz" >"$scratch/changelog"
 changelog_version=$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)
 [ "$version" = "Skyvarre $changelog_version" ] ||
     fail "the program says '$version', its changelog's latest entry $changelog_version"
+grep -q "<release version=\"${version#Skyvarre }\"" \
+    "$root/share/metainfo/org.skyvarre.Skyvarre.metainfo.xml" ||
+    fail "the AppStream metadata has no release ${version#Skyvarre }"
 # Every option the program lists is in its manual page.
 manual=$(zcat "$root/share/man/man1/skyvarre.1.gz")
 for option in $("$root/bin/skyvarre" --help | grep -oE -- '--[a-z-]+'); do

@@ -10,7 +10,13 @@ set -euo pipefail
 program=$1
 version=$2
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+pid=
+end() {
+    # A program left running by a failed check goes with the test.
+    [ -z "$pid" ] || kill -9 "$pid" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap end EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1

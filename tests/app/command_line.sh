@@ -85,6 +85,7 @@ kill -TERM "$pid"
 code=0
 timeout 10 tail --pid="$pid" -f /dev/null || fail "the program did not end on SIGTERM"
 wait "$pid" || code=$?
+pid=
 [ "$code" = 0 ] || fail "SIGTERM ended the program with exit code $code"
 [ ! -e "$runtime/skyvarre.lock" ] || fail "SIGTERM left the lock file behind"
 echo "ok: SIGTERM ends a running program with exit code 0 and releases the lock"

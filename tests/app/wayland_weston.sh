@@ -111,6 +111,7 @@ for _ in $(seq 100); do
     if ! kill -0 "$program_pid" 2>/dev/null; then
         exit_code=0
         wait "$program_pid" || exit_code=$?
+        started_pids=("${started_pids[0]}") # weston alone is left to end
         break
     fi
     sleep 0.1

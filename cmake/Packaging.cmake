@@ -1,6 +1,7 @@
 # Installing Skyvarre like any other desktop program: the executable, its
-# freedesktop menu entry, icons and AppStream metadata in their standard
-# places, and a Debian package built from the same rules (cpack -G DEB).
+# freedesktop menu entry, icons, AppStream metadata, manual page, licence and
+# changelog in their standard places, and a Debian package built from the same
+# rules (cpack -G DEB) that lintian finds nothing to warn about.
 include(GNUInstallDirs)
 
 set(SKYVARRE_APP_ID org.skyvarre.Skyvarre)
@@ -23,12 +24,41 @@ if(UNIX AND NOT APPLE)
     install(FILES src/ui/icons/skyvarre.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${SKYVARRE_APP_ID}.svg)
+
+    # The manual page carries this build's version and web hosts. It and the
+    # changelog are compressed as Debian wants them: at the highest level and
+    # without a time stamp (-n), so that the same sources give the same package.
+    set(man_page ${CMAKE_CURRENT_BINARY_DIR}/packaging/skyvarre.1)
+    set(changelog ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog)
+    configure_file(packaging/skyvarre.1.in ${man_page} @ONLY)
+    configure_file(packaging/changelog ${changelog} COPYONLY)
+    add_custom_command(
+        OUTPUT ${man_page}.gz ${changelog}.gz
+        COMMAND gzip -n -9 -k -f ${man_page} ${changelog}
+        DEPENDS ${man_page} ${changelog}
+        COMMENT "Compressing the manual page and the changelog"
+        VERBATIM)
+    add_custom_target(skyvarre_documents ALL DEPENDS ${man_page}.gz ${changelog}.gz)
+    install(FILES ${man_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    # Debian names the folder after the package, not after the project.
+    set(document_folder ${CMAKE_INSTALL_DATADIR}/doc/skyvarre)
+    install(FILES packaging/copyright ${changelog}.gz DESTINATION ${document_folder})
 endif()
 
 set(CPACK_PACKAGE_NAME skyvarre)
 set(CPACK_PACKAGE_VENDOR "Varnholt Softwares")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
+# The package's long description, below the summary line. CPack copies the
+# lines as they are, so they are kept short here.
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Skyvarre asks for a name and a date of birth between 1900 and 2022 and tells
+in which zodiac sign the distant solar-system body Sedna stood on that day
+(Aries, Taurus or Gemini), with an interpretation text.
+
+Its web links, update reminder and refer-a-friend form only hand addresses to
+the desktop's browser; the program itself has no network code.]=])
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_CONTACT "Varnholt Softwares <support@skyvarre.example>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -40,4 +70,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # platform plugin to draw them, and xdg-open to hand links to the browser.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, xdg-utils")
+# Under Wayland the program runs natively only with Qt's Wayland plugin;
+# without it, Qt falls back to X11 through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

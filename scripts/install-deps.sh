@@ -1,20 +1,41 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need,
-# and only those that are missing. Safe to run again and again.
+# Installs the Debian 12 packages that Skyvarre needs, and only those that are
+# missing. Safe to run again and again.
+#
+# Usage: scripts/install-deps.sh run    what building and running the program need
+#        scripts/install-deps.sh test   that, and everything the tests, checks,
+#                                       benchmarks and measurements use
 set -euo pipefail
 
-packages=(
+run_packages=(
     # compiler and build
     g++ cmake ninja-build pkg-config
+    # Qt 6 Widgets, its native Wayland plugin, and the fonts every window is drawn with
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland fonts-dejavu-core
+    # the browser hand-off
+    xdg-utils
+)
+test_packages=(
     # tests, benchmarks, fuzzing
     googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-    # Qt 6 Widgets and the fonts every window is drawn with
-    qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
-    # a real X server for the window tests that need one, and the browser hand-off
-    xvfb xauth x11-utils xdotool xdg-utils
-    # installation checks and measurements
-    desktop-file-utils appstream dpkg-dev file hyperfine valgrind time
+    # a real X server for the window tests that need one, and a Wayland compositor
+    xvfb xauth x11-utils xdotool weston
+    # installation and package checks
+    desktop-file-utils appstream dpkg-dev file lintian
+    # the screen-reader check: Orca, speech without a sound device, the accessibility bus
+    orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng at-spi2-core dbus
+    # memory checks and measurements
+    valgrind hyperfine time
 )
+
+case "${1:-}" in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

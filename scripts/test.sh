@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test: the debug configuration,
-# the sanitizer configuration (ASan + UBSan) and a short run of every fuzz target.
+# Installs what is missing, builds and runs every test: the debug configuration
+# (the package check with lintian and the Wayland test among them), the main
+# paths under valgrind's memcheck, the sanitizer configuration (ASan + UBSan)
+# and a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 
 jobs=$(nproc)
 for preset in debug asan; do
@@ -12,6 +14,10 @@ for preset in debug asan; do
     cmake --preset "$preset"
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
+    if [ "$preset" = debug ]; then
+        echo "== memcheck =="
+        ctest --preset memcheck
+    fi
 done
 
 echo "== fuzz =="

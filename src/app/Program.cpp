@@ -55,6 +55,10 @@ void Program::StartUp()
     }
     runContained("seeding the random generator", [this] { m_services.random.seedFromClock(); });
     runContained("the update reminder", [this] { m_services.updateReminder(); });
+    // An end asked for from outside (SIGTERM) while the reminder's question
+    // was up: nothing runs after the end, so no window opens.
+    if (m_ended)
+        return;
     runContained("showing the input window", [this] { inputWindow().show(); });
     runContained("choosing the promotional label",
                  [this] { CoBrand_Randomize(inputWindow(), m_services.random); });

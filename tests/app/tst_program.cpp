@@ -93,6 +93,7 @@ private slots:
     void startUpRunsTheReminderBeforeAnyWindowIsShown();
     void startUpGoesOnWhenTheReminderFails();
     void startUpGoesOnPastAnUnreadableReminderSetting();
+    void anEndDuringTheReminderOpensNoWindow();
 
     void theCoBrandNumberRoundsHalvesToEven_data();
     void theCoBrandNumberRoundsHalvesToEven();
@@ -367,6 +368,15 @@ void tst_Program::startUpGoesOnWhenTheReminderFails()
     QVERIFY(m_prompts.messages.isEmpty());
     QCOMPARE(state(), QStringLiteral("input shown, result none, farewell none"));
     QCOMPARE(m_random.draws, 1);
+}
+
+void tst_Program::anEndDuringTheReminderOpensNoWindow()
+{
+    m_reminder = [&] { m_program->CloseAllAndEnd(); };
+    m_program->StartUp();
+    QVERIFY(m_program->hasEnded());
+    QCOMPARE(m_end.ends, 1);
+    QCOMPARE(state(), QStringLiteral("input none, result none, farewell none"));
 }
 
 void tst_Program::startUpGoesOnPastAnUnreadableReminderSetting()

@@ -8,6 +8,14 @@
 
 set -euo pipefail
 
+# Where the tools are missing the test is skipped (CTest's SKIP_RETURN_CODE).
+for tool in Xvfb xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is missing (Debian packages xvfb and xdotool)"
+        exit 77
+    fi
+done
+
 session=$(mktemp -d)
 patience=${SKYVARRE_X11_PATIENCE:-150}
 started_pids=()

@@ -21,6 +21,26 @@ namespace {
 constexpr int kMistake = 2;
 constexpr int kNoDisplay = 1;
 
+// The options every Qt program takes, which QApplication reads from the same
+// command line once the start goes on: accepted here, left out of the help.
+const QStringList kQtOptionsWithValue = {
+    u"platform"_s,        u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,
+    u"qwindowgeometry"_s, u"qwindowicon"_s,        u"qwindowtitle"_s,  u"session"_s,
+    u"style"_s,           u"stylesheet"_s,         u"display"_s};
+const QStringList kQtFlags = {u"reverse"_s, u"widgetcount"_s, u"nograb"_s, u"dograb"_s, u"sync"_s};
+
+QList<QCommandLineOption> qtOptions()
+{
+    QList<QCommandLineOption> options;
+    for (const QString& name : kQtOptionsWithValue)
+        options.append(QCommandLineOption(name, QString(), u"value"_s));
+    for (const QString& name : kQtFlags)
+        options.append(QCommandLineOption(name));
+    for (QCommandLineOption& option : options)
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return options;
+}
+
 // Named after the file, as the lock and the settings file are.
 QString programName(const QStringList& arguments)
 {
@@ -53,9 +73,9 @@ enum class Display
 
 // The displays the platform plugins Qt will try can open windows on; empty
 // when one of them needs none (offscreen, vnc, a framebuffer) or is unknown.
-QList<Display> displaysNeeded(const QProcessEnvironment& environment)
+QList<Display> displaysNeeded(const QString& platformChoice)
 {
-    QStringList platforms = environment.value(u"QT_QPA_PLATFORM"_s).split(u';', Qt::SkipEmptyParts);
+    QStringList platforms = platformChoice.split(u';', Qt::SkipEmptyParts);
     // Without a choice Qt takes xcb, or Wayland first in a Wayland session.
     if (platforms.isEmpty())
         platforms = {u"wayland"_s, u"xcb"_s};
@@ -127,7 +147,10 @@ Launch launchFor(const QStringList& arguments, const QProcessEnvironment& enviro
     const QCommandLineOption help({u"h"_s, u"help"_s}, u"Print this help and exit."_s);
     const QCommandLineOption version({u"v"_s, u"version"_s}, u"Print the version and exit."_s);
     QCommandLineParser parser;
+    // Qt's options are single words behind one dash ("-platform xcb").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({help, version});
+    parser.addOptions(qtOptions());
 
     const auto mistake = [&program](const QString& what) {
         return Launch{
@@ -142,10 +165,14 @@ Launch launchFor(const QStringList& arguments, const QProcessEnvironment& enviro
     if (parser.isSet(version))
         return Launch{0, u"Skyvarre "_s + QLatin1String(kVersion) + u'\n', {}};
 
-    const QList<Display> needed = displaysNeeded(environment);
-    const auto mayBeThere = [&environment](Display display) {
-        return displayMayBeThere(display, environment);
-    };
+    // -platform and -display count as QT_QPA_PLATFORM and DISPLAY would.
+    QProcessEnvironment seen = environment;
+    if (parser.isSet(u"display"_s))
+        seen.insert(u"DISPLAY"_s, parser.value(u"display"_s));
+    const QList<Display> needed =
+        displaysNeeded(parser.isSet(u"platform"_s) ? parser.value(u"platform"_s)
+                                                   : environment.value(u"QT_QPA_PLATFORM"_s));
+    const auto mayBeThere = [&seen](Display display) { return displayMayBeThere(display, seen); };
     if (needed.isEmpty() || std::ranges::any_of(needed, mayBeThere))
         return {};
     return Launch{

@@ -60,6 +60,14 @@ void tst_CommandLine::startGoesOnOnlyWithSomewhereToOpenAWindow_data()
     QTest::newRow("wayland asked for needs a Wayland display")
         << none << QStringList{"QT_QPA_PLATFORM=wayland", "DISPLAY=:0"} << 1
         << "skyvarre: cannot open a window: no Wayland display (WAYLAND_DISPLAY is not set)\n";
+    QTest::newRow("Qt's own options are taken, -platform as QT_QPA_PLATFORM")
+        << QStringList{"-platform", "offscreen", "-style", "fusion", "-reverse"} << none << -1
+        << QString();
+    QTest::newRow("Qt's -display counts as DISPLAY")
+        << QStringList{"-display", ":1"} << none << -1 << QString();
+    QTest::newRow("-platform wayland needs a Wayland display whatever the environment says")
+        << QStringList{"-platform", "wayland"} << QStringList{"QT_QPA_PLATFORM=offscreen"} << 1
+        << "skyvarre: cannot open a window: no Wayland display (WAYLAND_DISPLAY is not set)\n";
     QTest::newRow("an argument is refused before the display is looked for")
         << QStringList{"birthday"} << none << 2
         << "skyvarre: Unexpected argument 'birthday'. See 'skyvarre --help'.\n";

@@ -188,7 +188,12 @@ done
 
 started=$(date +%s)
 caption='^Skyvarre v1\.15$'
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$session/program.log" &
+# Qt's AT-SPI bridge holds each key event until Orca has answered for it, and
+# the answers come late (the keyEventError lines): the events still waiting
+# when the program ends are never freed. That leak is Qt's, not ours, and the
+# other tests look for ours, so a sanitizer build does not look for leaks here.
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$session/program.log" &
 program_pid=$!
 started_pids+=("$program_pid")
 input=$(wait_for_window "$caption")

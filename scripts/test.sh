@@ -23,4 +23,4 @@ done
 echo "== fuzz =="
 cmake --preset fuzz
 cmake --build --preset fuzz -j "$jobs"
-bash scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
+bash scripts/fuzz.sh "${FUZZ_SECONDS:-30}"

@@ -2,6 +2,7 @@
 
 #include "Program.h"
 #include "UpdateReminder.h"
+#include "platform/Browser.h"
 #include "platform/Clock.h"
 #include "platform/EndRequests.h"
 #include "platform/ProcessEnd.h"
@@ -30,6 +31,7 @@ public:
 int runProgram(QApplication& application, const StartedHook& started)
 {
     installFontSubstitutions();
+    installBrowserLauncher();
     // Hiding the last visible window (the input window during a Find) must not
     // end the program: it ends only through CloseAllAndEnd.
     application.setQuitOnLastWindowClosed(false);

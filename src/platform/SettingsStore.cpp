@@ -1,11 +1,10 @@
 #include "SettingsStore.h"
 
-#include "ExecutableName.h"
+#include "UserLocations.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace skyvarre {
 
@@ -58,15 +57,10 @@ std::unique_ptr<QSettings> openIniFile(const QString& path)
 
 std::unique_ptr<QSettings> openUserSettings()
 {
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(u"HKEY_CURRENT_USER\\Software\\"_s + executableBaseName(),
-                                       QSettings::NativeFormat);
-#else
-    // A file of its own named after the program, with no organisation folder:
-    // QSettings' organisation/application form refuses an empty organisation.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return openIniFile(folder + u'/' + executableBaseName() + u".ini"_s);
-#endif
+    const SettingsLocation location = userSettingsLocation();
+    if (location.format == QSettings::IniFormat)
+        return openIniFile(location.path);
+    return std::make_unique<QSettings>(location.path, location.format);
 }
 
 QString reminderDateKey()

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -33,7 +34,9 @@ public:
     explicit Copy(const QString& runtimeFolder)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_RUNTIME_DIR"_s, runtimeFolder);
+        // The lock's folder: the runtime folder on Unix, the temporary one on Windows.
+        for (const QString& folder : {u"XDG_RUNTIME_DIR"_s, u"TMP"_s, u"TEMP"_s})
+            environment.insert(folder, QDir::toNativeSeparators(runtimeFolder));
         m_process.setProcessEnvironment(environment);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(QString::fromUtf8(SINGLE_INSTANCE_PROBE), {});

@@ -1,0 +1,12 @@
+#include "ConsoleAnswer.h"
+
+#include <cstdio>
+
+namespace skyvarre {
+
+void giveConsoleAnswer(AnswerStream stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream == AnswerStream::Output ? stdout : stderr);
+}
+
+} // namespace skyvarre

@@ -6,8 +6,8 @@
 #include "web/WebPage.h"
 
 #include <QAction>
-#include <QMainWindow>
 #include <QString>
+#include <QWidget>
 
 namespace skyvarre {
 
@@ -35,7 +35,7 @@ QString bannerText();
 // and the result window share, and connects them, the Help menu's links, About,
 // "&Donate" and "Make Money &Online" to what they open. Form is the window's
 // generated form class; both forms name these controls alike.
-template <class Form> void setUpSharedLinks(QMainWindow& window, WindowHost& host, const Form& form)
+template <class Form> void setUpSharedLinks(QWidget& window, WindowHost& host, const Form& form)
 {
     using namespace look;
     form.Label61->setText(bannerText());

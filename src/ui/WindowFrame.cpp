@@ -50,10 +50,9 @@ private:
 
 } // namespace
 
-void setUpFixedWindow(QWidget& window, WindowKind kind)
+void setUpFixedWindow(QWidget& window)
 {
-    const Qt::WindowFlags type = kind == WindowKind::Main ? Qt::Window : Qt::Dialog;
-    window.setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    window.setWindowFlags(window.windowType() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint);
     window.setWindowTitle(look::kCaption);

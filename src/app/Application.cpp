@@ -3,7 +3,7 @@
 #include "Program.h"
 #include "UpdateReminder.h"
 #include "platform/Clock.h"
-#include "platform/EndRequests.h"
+#include "platform/TerminationWatch.h"
 #include "platform/ProcessEnd.h"
 #include "platform/RandomSource.h"
 #include "platform/SettingsStore.h"
@@ -30,7 +30,7 @@ public:
 int runProgram(QApplication& application, const StartedHook& started)
 {
     installFontSubstitutions();
-    // Hiding the last visible window (the input window during a Find) must not
+    // Hiding the last visible window (frmMain during a Find) must not
     // end the program: it ends only through CloseAllAndEnd.
     application.setQuitOnLastWindowClosed(false);
 
@@ -51,8 +51,8 @@ int runProgram(QApplication& application, const StartedHook& started)
         },
     });
     // A request from outside to end the program ends it the way closing the
-    // farewell window does: the lock is released and the exit code is 0.
-    const EndRequests endRequests([&program] { program.CloseAllAndEnd(); });
+    // frmReferFriend does: the lock is released and the exit code is 0.
+    const TerminationWatch terminationWatch([&program] { program.CloseAllAndEnd(); });
     program.StartUp();
     if (program.hasEnded())
         return 0;

@@ -26,7 +26,7 @@ void centreOnScreen(QWidget& window)
 }
 
 // Centres its window when the program first shows it; after that the window
-// stays where the user puts it (the input window after Back, for one).
+// stays where the user puts it (frmMain after Back, for one).
 class CentreOnFirstShow final : public QObject
 {
 public:
@@ -68,7 +68,7 @@ QIcon programIcon()
 {
     // One icon for every window: the pixmap cache keys each drawn size by the
     // icon's own pixmaps, so an icon loaded afresh for every window built (a
-    // result window at every Find) would add its sizes to the cache each time.
+    // frmDisplay at every Find) would add its sizes to the cache each time.
     static QIcon icon;
     if (icon.isNull()) {
         icon.addFile(QStringLiteral(":/icons/skyvarre-32.png"));

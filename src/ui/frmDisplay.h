@@ -15,7 +15,7 @@ class frmDisplay;
 
 class WindowHost;
 
-// The result window: the sign Sedna stood in and its interpretation text, with
+// frmDisplay: the sign Sedna stood in and its interpretation text, with
 // Back to frmMain, Exit, and the shared menus and links. A dialog, read out
 // whole as it opens, whose default and cancel button is Exit; a top-level
 // window of its own.

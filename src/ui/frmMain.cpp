@@ -128,7 +128,7 @@ void frmMain::cmdNext_Click()
                        m_ui->cboMonth->currentText().toStdString(),
                        m_ui->cboDate->currentText().toStdString());
 
-    frmDisplay& result = m_host.resultWindow();
+    frmDisplay& result = m_host.frmDisplayInstance();
     // A sign without a text of its own leaves the text the window already shows.
     if (const std::optional<std::string_view> text = InterpretationForSign(SednaSign))
         result.setSignDescription(toQString(*text));

@@ -16,7 +16,7 @@ class frmMain;
 
 class WindowHost;
 
-// The input window: a name and a date of birth, the find command that looks up
+// frmMain: a name and a date of birth, the find command that looks up
 // Sedna's sign and hands it to frmDisplay, and the program's menus and
 // promotional links. A dialog for its keys and its screen-reader role: Exit is
 // its default and its cancel button; a top-level window of its own.

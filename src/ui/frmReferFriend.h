@@ -17,7 +17,7 @@ class frmReferFriend;
 
 class WindowHost;
 
-// The farewell window: asks the user to support the maker, links to the maker's
+// frmReferFriend: asks the user to support the maker, links to the maker's
 // pages and holds the refer-a-friend form. Leaving it ends the program. A
 // dialog, read out whole as it opens; a top-level window of its own.
 class frmReferFriend : public QDialog

@@ -93,7 +93,7 @@ public:
         QTest::mouseClick(input().findChild<QPushButton*>(QStringLiteral("cmdNext")),
                           Qt::LeftButton);
         // Each Find builds a fresh result window, shown but not yet painted.
-        frmDisplay* result = m_program.existingResultWindow();
+        frmDisplay* result = m_program.existingFrmDisplay();
         return result != nullptr && m_prompts.messages.isEmpty() &&
                awaitPaint(*new PaintCounter(*result));
     }
@@ -101,16 +101,16 @@ public:
     // Clicks Back and waits until the input window has painted again.
     bool back()
     {
-        frmDisplay* result = m_program.existingResultWindow();
+        frmDisplay* result = m_program.existingFrmDisplay();
         if (result == nullptr)
             return false;
         QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("cmdBack")),
                           Qt::LeftButton);
-        return m_program.existingResultWindow() == nullptr && awaitPaint(*m_inputPaints);
+        return m_program.existingFrmDisplay() == nullptr && awaitPaint(*m_inputPaints);
     }
 
 private:
-    frmMain& input() { return *m_program.existingInputWindow(); }
+    frmMain& input() { return *m_program.existingFrmMain(); }
 
     test::FakePrompts m_prompts;
     test::FakeRandom m_random;

@@ -167,7 +167,7 @@ public:
     bool startUp()
     {
         m_program.StartUp();
-        frmMain* input = m_program.existingInputWindow();
+        frmMain* input = m_program.existingFrmMain();
         if (!input || !input->isVisible())
             return fail("the start-up did not show the input window");
         QTest::keyClicks(input->findChild<QWidget*>("txtName"), QStringLiteral("anna"));
@@ -178,19 +178,19 @@ public:
     // Find on the input window, then Back on the result window.
     bool findAndBack()
     {
-        frmMain* input = m_program.existingInputWindow();
+        frmMain* input = m_program.existingFrmMain();
         if (!input || !input->isVisible())
             return fail("the input window is not shown before Find");
         QTest::mouseClick(input->findChild<QPushButton*>("cmdNext"), Qt::LeftButton);
 
-        frmDisplay* shown = m_program.existingResultWindow();
+        frmDisplay* shown = m_program.existingFrmDisplay();
         if (!shown || !shown->isVisible() || input->isVisible())
             return fail("Find did not replace the input window by the result window");
         const QPointer<frmDisplay> result = shown;
         QTest::mouseClick(shown->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
         settle();
 
-        if (result || m_program.existingResultWindow())
+        if (result || m_program.existingFrmDisplay())
             return fail("Back left the result window alive");
         if (!input->isVisible() || m_program.hasEnded())
             return fail("Back did not return to the input window");
@@ -203,7 +203,7 @@ public:
     // as its modal loop runs.
     bool openAndCloseAbout()
     {
-        frmMain* input = m_program.existingInputWindow();
+        frmMain* input = m_program.existingFrmMain();
         if (!input || !input->isVisible())
             return fail("the input window is not shown before About");
         m_aboutClosed = false;

@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     return skyvarre::runProgram(application, [](skyvarre::Program& program) {
-        if (skyvarre::frmMain* input = program.existingInputWindow())
+        if (skyvarre::frmMain* input = program.existingFrmMain())
             new skyvarre::bench::EndAfterFirstPaint(*input);
     });
 }

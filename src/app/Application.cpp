@@ -4,7 +4,7 @@
 #include "UpdateReminder.h"
 #include "platform/Browser.h"
 #include "platform/Clock.h"
-#include "platform/EndRequests.h"
+#include "platform/TerminationWatch.h"
 #include "platform/ProcessEnd.h"
 #include "platform/RandomSource.h"
 #include "platform/SettingsStore.h"
@@ -32,7 +32,7 @@ int runProgram(QApplication& application, const StartedHook& started)
 {
     installFontSubstitutions();
     installBrowserLauncher();
-    // Hiding the last visible window (the input window during a Find) must not
+    // Hiding the last visible window (frmMain during a Find) must not
     // end the program: it ends only through CloseAllAndEnd.
     application.setQuitOnLastWindowClosed(false);
 
@@ -53,8 +53,8 @@ int runProgram(QApplication& application, const StartedHook& started)
         },
     });
     // A request from outside to end the program ends it the way closing the
-    // farewell window does: the lock is released and the exit code is 0.
-    const EndRequests endRequests([&program] { program.CloseAllAndEnd(); });
+    // frmReferFriend does: the lock is released and the exit code is 0.
+    const TerminationWatch terminationWatch([&program] { program.CloseAllAndEnd(); });
     program.StartUp();
     if (program.hasEnded())
         return 0;

@@ -8,7 +8,7 @@ namespace skyvarre {
 
 class Program;
 
-// Called once the start-up has finished with the input window shown, before
+// Called once the start-up has finished with frmMain shown, before
 // the event loop runs; not called when the start-up ended the program.
 using StartedHook = std::function<void(Program&)>;
 

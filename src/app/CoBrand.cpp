@@ -16,19 +16,19 @@ std::int16_t coBrandNumber(float r)
     return static_cast<std::int16_t>(std::nearbyint(scaled));
 }
 
-void CoBrand_Randomize(frmMain& inputWindow, RandomSource& random)
+void CoBrand_Randomize(frmMain& window, RandomSource& random)
 {
     const std::int16_t intCoBrandRandomNumber = coBrandNumber(random.next());
     switch (intCoBrandRandomNumber) {
     case 1:
     case 3:
     case 5:
-        inputWindow.bringToFront(frmMain::PromotionLabel::CoBrand);
+        window.bringToFront(frmMain::PromotionLabel::CoBrand);
         break;
     case 2:
     case 4:
     case 6:
-        inputWindow.bringToFront(frmMain::PromotionLabel::FullBrand);
+        window.bringToFront(frmMain::PromotionLabel::FullBrand);
         break;
     default:
         // 7: the order in which the window was built stays.

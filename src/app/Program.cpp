@@ -37,9 +37,10 @@ template <class Step> void runContained(const char* name, Step&& step)
 } // namespace
 
 Program::Program(ProgramServices services)
-    : m_services(std::move(services)), m_input([this] { return std::make_unique<frmMain>(*this); }),
-      m_result([this] { return std::make_unique<frmDisplay>(*this); }),
-      m_farewell([this] { return std::make_unique<frmReferFriend>(*this); })
+    : m_services(std::move(services)),
+      m_frmMain([this] { return std::make_unique<frmMain>(*this); }),
+      m_frmDisplay([this] { return std::make_unique<frmDisplay>(*this); }),
+      m_frmReferFriend([this] { return std::make_unique<frmReferFriend>(*this); })
 {
 }
 
@@ -59,34 +60,34 @@ void Program::StartUp()
     // was up: nothing runs after the end, so no window opens.
     if (m_ended)
         return;
-    runContained("showing the input window", [this] { inputWindow().show(); });
+    runContained("showing frmMain", [this] { frmMainInstance().show(); });
     runContained("choosing the promotional label",
-                 [this] { CoBrand_Randomize(inputWindow(), m_services.random); });
+                 [this] { CoBrand_Randomize(frmMainInstance(), m_services.random); });
 }
 
-frmMain& Program::inputWindow()
+frmMain& Program::frmMainInstance()
 {
-    return m_input.get();
+    return m_frmMain.get();
 }
 
-frmReferFriend& Program::farewellWindow()
+frmReferFriend& Program::frmReferFriendInstance()
 {
-    return m_farewell.get();
+    return m_frmReferFriend.get();
 }
 
-frmMain* Program::existingInputWindow() const
+frmMain* Program::existingFrmMain() const
 {
-    return m_input.existing();
+    return m_frmMain.existing();
 }
 
-frmDisplay* Program::existingResultWindow() const
+frmDisplay* Program::existingFrmDisplay() const
 {
-    return m_result.existing();
+    return m_frmDisplay.existing();
 }
 
-frmReferFriend* Program::existingFarewellWindow() const
+frmReferFriend* Program::existingFrmReferFriend() const
 {
-    return m_farewell.existing();
+    return m_frmReferFriend.existing();
 }
 
 Prompts& Program::prompts()
@@ -99,32 +100,32 @@ RandomSource& Program::random()
     return m_services.random;
 }
 
-frmDisplay& Program::resultWindow()
+frmDisplay& Program::frmDisplayInstance()
 {
-    return m_result.get();
+    return m_frmDisplay.get();
 }
 
 void Program::showResult()
 {
-    if (frmMain* input = m_input.existing())
+    if (frmMain* input = m_frmMain.existing())
         input->hide();
-    // Hiding builds the farewell window at the first Find, so its load steps
+    // Hiding builds frmReferFriend at the first Find, so its load steps
     // run now rather than when the user leaves.
-    farewellWindow().hide();
-    resultWindow().show();
+    frmReferFriendInstance().hide();
+    frmDisplayInstance().show();
 }
 
 void Program::goBack()
 {
-    // Closing the result window runs its closing steps, which would show the
-    // farewell window only for this handler to hide it again a moment later.
+    // Closing frmDisplay runs its closing steps, which would show the
+    // frmReferFriend only for this handler to hide it again a moment later.
     // Make sure it exists (hidden) instead, so that nothing flashes up.
-    farewellWindow();
+    frmReferFriendInstance();
     m_goingBack = true;
-    m_result.close();
+    m_frmDisplay.close();
     m_goingBack = false;
-    inputWindow().show();
-    farewellWindow().hide();
+    frmMainInstance().show();
+    frmReferFriendInstance().hide();
 }
 
 void Program::showFarewell()
@@ -133,7 +134,7 @@ void Program::showFarewell()
     // its way out.
     if (m_ending)
         return;
-    frmReferFriend& farewell = farewellWindow();
+    frmReferFriend& farewell = frmReferFriendInstance();
     if (m_goingBack)
         return;
     farewell.show();
@@ -159,11 +160,11 @@ void Program::CloseAllAndEnd()
         return;
     }
     m_ending = true;
-    // The input and result windows go first: their closing steps lead to the
-    // farewell window, which goes last and whose own closing steps call back in.
-    m_input.close();
-    m_result.close();
-    m_farewell.close();
+    // frmMain and frmDisplay go first: their closing steps lead to the
+    // frmReferFriend, which goes last and whose own closing steps call back in.
+    m_frmMain.close();
+    m_frmDisplay.close();
+    m_frmReferFriend.close();
     endProcessOnce();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowSlot.h"
+#include "WindowInstance.h"
 #include "ui/WindowHost.h"
 
 #include <functional>
@@ -44,18 +44,18 @@ public:
     bool hasEnded() const { return m_ended; }
 
     // The program-wide windows, built at their first use.
-    frmMain& inputWindow();
-    frmReferFriend& farewellWindow();
+    frmMain& frmMainInstance();
+    frmReferFriend& frmReferFriendInstance();
 
     // The windows that exist now, without building them; nullptr if they don't.
-    frmMain* existingInputWindow() const;
-    frmDisplay* existingResultWindow() const;
-    frmReferFriend* existingFarewellWindow() const;
+    frmMain* existingFrmMain() const;
+    frmDisplay* existingFrmDisplay() const;
+    frmReferFriend* existingFrmReferFriend() const;
 
     // WindowHost
     Prompts& prompts() override;
     RandomSource& random() override;
-    frmDisplay& resultWindow() override;
+    frmDisplay& frmDisplayInstance() override;
     void showResult() override;
     void goBack() override;
     void showFarewell() override;
@@ -66,9 +66,9 @@ private:
     void endProcessOnce();
 
     ProgramServices m_services;
-    WindowSlot<frmMain> m_input;
-    WindowSlot<frmDisplay> m_result;
-    WindowSlot<frmReferFriend> m_farewell;
+    WindowInstance<frmMain> m_frmMain;
+    WindowInstance<frmDisplay> m_frmDisplay;
+    WindowInstance<frmReferFriend> m_frmReferFriend;
     bool m_goingBack = false;
     bool m_ending = false;
     bool m_ended = false;

@@ -85,6 +85,11 @@ void UpdateReminder(SettingsStore& settings, const Clock& clock, Prompts& prompt
     }
 
     const Answer answer = prompts.askYesNo(kQuestion);
+    // The program ended under the question: nobody answered it, so it is
+    // asked again at the next start.
+    if (answer == Answer::Unanswered) {
+        return;
+    }
     settings.setReminderDate(todayText);
     if (answer == Answer::Yes) {
         OpenDownloadPage();

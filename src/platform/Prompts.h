@@ -12,7 +12,9 @@ enum class MessageIcon
 enum class Answer
 {
     Yes,
-    No
+    No,
+    // The program ended while the question was up (SIGTERM, for one).
+    Unanswered
 };
 
 // Every message box and question the program shows goes through this
@@ -27,6 +29,7 @@ public:
     virtual void showMessage(const QString& text, MessageIcon icon) = 0;
 
     // Asks a Yes/No question with the information icon; Yes is the default.
+    // Unanswered when the program ends before the user answers.
     virtual Answer askYesNo(const QString& text) = 0;
 };
 

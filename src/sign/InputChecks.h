@@ -5,7 +5,7 @@
 
 namespace skyvarre {
 
-/// The outcome of checking the input window's entries before a lookup.
+/// The outcome of checking frmMain's entries before a lookup.
 enum class Verdict
 {
     Accepted,
@@ -16,7 +16,7 @@ enum class Verdict
     BadDay31
 };
 
-/// What the input window's date lists offer: days 1 to kDayCount, and the years kFirstListYear
+/// What frmMain's date lists offer: days 1 to kDayCount, and the years kFirstListYear
 /// to kLastListYear.
 inline constexpr int kDayCount = 31;
 inline constexpr int kFirstListYear = 1900;
@@ -38,7 +38,7 @@ inline constexpr char16_t kSpaceKey = 32;
 /// Checks the name (UTF-8) and whether the day exists in the month of the year.
 ///
 /// dayPosition 0..30 stands for days 1..31 and monthPosition 0..11 for January..December, as
-/// the input window's lists hold them. An empty name is refused first; a name of blanks passes.
+/// frmMain's lists hold them. An empty name is refused first; a name of blanks passes.
 /// Leap years follow the Gregorian rule, so 29 February 1900 is refused. A position outside its
 /// list or a year text that is not a whole number cannot name a real date and gets the general
 /// date verdict BadDate, whose message asks for a correct date or month.

@@ -14,7 +14,7 @@ struct SignText
     std::string_view text;
 };
 
-// Gemini has no text of its own: the result window then keeps the caption it already shows.
+// Gemini has no text of its own: frmDisplay then keeps the caption it already shows.
 constexpr std::array kInterpretations = {
     SignText{Sign::Aries, kAriesInterpretation},
     SignText{Sign::Taurus, kTaurusInterpretation},

@@ -5,7 +5,7 @@
 
 namespace skyvarre {
 
-/// What Sedna in Aries means for the reader; also the result window's caption before any lookup.
+/// What Sedna in Aries means for the reader; also frmDisplay's caption before any lookup.
 inline constexpr std::string_view kAriesInterpretation =
     "You will learn to overcome your fears. You will prosper in fields of teaching, education and "
     "communication. This will give rise to a significant happening in your life. You will learn "

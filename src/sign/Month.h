@@ -6,7 +6,7 @@
 
 namespace skyvarre {
 
-/// The months in calendar order; the value is the month's position in the input window's list.
+/// The months in calendar order; the value is the month's position in frmMain's list.
 enum class Month
 {
     January,

@@ -1,7 +1,7 @@
 #include "LinkLabel.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
+#include "ScreenReader.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,62 +10,6 @@
 namespace skyvarre {
 
 namespace {
-
-// What assistive tools see of a link label: a link, named by its accessible
-// name or else by its text, whose press action clicks it.
-class AccessibleLinkLabel final : public QAccessibleWidget
-{
-public:
-    explicit AccessibleLinkLabel(LinkLabel& label) : QAccessibleWidget(&label, QAccessible::Link) {}
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind != QAccessible::Name)
-            return QAccessibleWidget::text(kind);
-        const QString name = link().accessibleName();
-        return name.isEmpty() ? link().text() : name;
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.linked = true;
-        return state;
-    }
-
-    QStringList actionNames() const override
-    {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
-
-    void doAction(const QString& action) override
-    {
-        if (action != pressAction()) {
-            QAccessibleWidget::doAction(action);
-            return;
-        }
-        if (link().isEnabled())
-            link().click();
-    }
-
-    QStringList keyBindingsForAction(const QString& action) const override
-    {
-        if (action == pressAction())
-            return {QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText)};
-        return QAccessibleWidget::keyBindingsForAction(action);
-    }
-
-private:
-    LinkLabel& link() const { return *static_cast<LinkLabel*>(widget()); }
-};
-
-QAccessibleInterface* accessibleLinkLabel(const QString& className, QObject* object)
-{
-    if (object == nullptr || !object->isWidgetType() ||
-        className != QLatin1String(LinkLabel::staticMetaObject.className()))
-        return nullptr;
-    return new AccessibleLinkLabel(*static_cast<LinkLabel*>(object));
-}
 
 bool activatesLink(const QKeyEvent& event)
 {
@@ -84,9 +28,7 @@ bool activatesLink(const QKeyEvent& event)
 
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
 {
-    // Installed with the first link label, before anything can ask about one.
-    static const bool reportedAsLink = (QAccessible::installFactory(&accessibleLinkLabel), true);
-    Q_UNUSED(reportedAsLink);
+    installAccessibleInterfaces(); // its link role
     // The texts hold "&" and quotes as they stand; none is markup.
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);

@@ -16,10 +16,10 @@ namespace skyvarre::look {
 
 inline constexpr QRgb kPeach = qRgb(255, 224, 192); // window background, banner text
 inline constexpr QRgb kDarkBlue = qRgb(0, 0, 192);  // top and bottom strips
-inline constexpr QRgb kNavy = qRgb(0, 0, 128);      // frames of the farewell window, About links
+inline constexpr QRgb kNavy = qRgb(0, 0, 128);      // frames of frmReferFriend, About links
 inline constexpr QRgb kBlue = qRgb(0, 0, 255);      // ordinary text
 inline constexpr QRgb kButtonFace = qRgb(224, 224, 224); // command buttons
-inline constexpr QRgb kBlack = qRgb(0, 0, 0);            // the sign name on the result window
+inline constexpr QRgb kBlack = qRgb(0, 0, 0);            // the sign name on frmDisplay
 inline constexpr QRgb kWhite = qRgb(255, 255, 255);
 inline constexpr QRgb kYellow = qRgb(255, 255, 0);
 
@@ -34,7 +34,7 @@ inline const QString kMessageTitle = QStringLiteral("Skyvarre");
 inline const QString kVerdana = QStringLiteral("Verdana");
 inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
-// Point sizes of the input, result and About windows.
+// Point sizes of frmMain, frmDisplay and frmAbout.
 inline constexpr qreal kNormalPoints = 8.25;
 inline constexpr qreal kLargePoints = 9.0;
 inline constexpr qreal kTitlePoints = 9.75;

@@ -49,7 +49,15 @@ Answer MessageBoxPrompts::askYesNo(const QString& text)
     box.setDefaultButton(QMessageBox::Yes);
     // Closing the box without an answer counts as No, the one that opens nothing.
     box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        // No button was chosen: the program's end left the box's event loop.
+        return Answer::Unanswered;
+    }
 }
 
 } // namespace skyvarre

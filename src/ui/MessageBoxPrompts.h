@@ -12,7 +12,8 @@ public:
     // A box with the icon, the text and one OK button; returns after OK.
     void showMessage(const QString& text, MessageIcon icon) override;
 
-    // A box with the information icon and Yes and No buttons, Yes the default.
+    // A box with the information icon and Yes and No buttons, Yes the default;
+    // Unanswered when the application's exit ends the box's event loop.
     Answer askYesNo(const QString& text) override;
 };
 

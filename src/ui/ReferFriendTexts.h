@@ -4,7 +4,7 @@
 
 #include <array>
 
-// The texts of the farewell window frmReferFriend, in one place.
+// The texts of frmReferFriend, in one place.
 namespace skyvarre::referfriend {
 
 // Label2 shows one of these, chosen at random when the window is built. All four

@@ -6,36 +6,36 @@
 #include "web/WebPage.h"
 
 #include <QAction>
-#include <QMainWindow>
 #include <QString>
+#include <QWidget>
 
 namespace skyvarre {
 
-// The offer of fully branded editions, as the About window states it.
+// The offer of fully branded editions, as frmAbout states it.
 inline const QString kFullBrandOffer = QStringLiteral(
     "Home Business Opportunity. Start your own Internet business and make money online. "
     "Get this software fully branded for your website.");
 
-// The full-brand link of the input and the result window.
+// The full-brand link of frmMain and frmDisplay.
 inline const QString kFullBrandLink =
     kFullBrandOffer + QStringLiteral(" Click here for more details.");
 
-// The co-brand link of the input and the result window. The designed caption
+// The co-brand link of frmMain and frmDisplay. The designed caption
 // doubles the ampersand to show one; a label here shows text as it stands.
 inline const QString kCoBrandLink = QStringLiteral(
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
     "Put your site's name &  link here. See \"Help\" for details.    "
     "Click Here for more info on co-branding.");
 
-// The banner of the input and the result window: the maker's discussion forum,
+// The banner of frmMain and frmDisplay: the maker's discussion forum,
 // ending with the address of the home page.
 QString bannerText();
 
 // Fills and styles the banner and the two promotional labels that the input
-// and the result window share, and connects them, the Help menu's links, About,
+// and frmDisplay share, and connects them, the Help menu's links, About,
 // "&Donate" and "Make Money &Online" to what they open. Form is the window's
 // generated form class; both forms name these controls alike.
-template <class Form> void setUpSharedLinks(QMainWindow& window, WindowHost& host, const Form& form)
+template <class Form> void setUpSharedLinks(QWidget& window, WindowHost& host, const Form& form)
 {
     using namespace look;
     form.Label61->setText(bannerText());

@@ -26,7 +26,7 @@ void centreOnScreen(QWidget& window)
 }
 
 // Centres its window when the program first shows it; after that the window
-// stays where the user puts it (the input window after Back, for one).
+// stays where the user puts it (frmMain after Back, for one).
 class CentreOnFirstShow final : public QObject
 {
 public:
@@ -50,10 +50,9 @@ private:
 
 } // namespace
 
-void setUpFixedWindow(QWidget& window, WindowKind kind)
+void setUpFixedWindow(QWidget& window)
 {
-    const Qt::WindowFlags type = kind == WindowKind::Main ? Qt::Window : Qt::Dialog;
-    window.setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    window.setWindowFlags(window.windowType() | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint);
     window.setWindowTitle(look::kCaption);
@@ -69,7 +68,7 @@ QIcon programIcon()
 {
     // One icon for every window: the pixmap cache keys each drawn size by the
     // icon's own pixmaps, so an icon loaded afresh for every window built (a
-    // result window at every Find) would add its sizes to the cache each time.
+    // frmDisplay at every Find) would add its sizes to the cache each time.
     static QIcon icon;
     if (icon.isNull()) {
         icon.addFile(QStringLiteral(":/icons/skyvarre-32.png"));

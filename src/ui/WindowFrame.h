@@ -5,17 +5,13 @@ class QWidget;
 
 namespace skyvarre {
 
-enum class WindowKind
-{
-    Main,
-    Dialog
-};
-
 // Caption, program icon, and a fixed border with a close box but no minimise
-// or maximise button, centred on the screen when first shown. A main window's
-// size is fixed at its menu bar plus its central widget, whose size its form
-// fixes as the client area.
-void setUpFixedWindow(QWidget& window, WindowKind kind);
+// or maximise button, centred on the screen when first shown. The window keeps
+// its type: a window of its own (Qt::Window) or one over its owner
+// (Qt::Dialog). A window with a layout is fixed at the size the layout asks
+// for (the menu bar plus the client area that its form fixes); any other at
+// the size its form gives it.
+void setUpFixedWindow(QWidget& window);
 
 // The program's icon, in the sizes drawn for it.
 QIcon programIcon();

@@ -22,22 +22,22 @@ public:
     // The program's random generator.
     virtual RandomSource& random() = 0;
 
-    // The program-wide result window, created hidden at its first use.
-    virtual frmDisplay& resultWindow() = 0;
+    // The program-wide frmDisplay, created hidden at its first use.
+    virtual frmDisplay& frmDisplayInstance() = 0;
 
-    // After a successful Find: hides the input window, hides the farewell
-    // window (creating it at the first Find) and shows the result window.
+    // After a successful Find: hides frmMain, hides frmReferFriend (creating
+    // it at the first Find) and shows frmDisplay.
     virtual void showResult() = 0;
 
-    // Back on the result window: closes it, shows the input window again and
-    // leaves the farewell window hidden.
+    // Back on frmDisplay: closes it, shows frmMain again and leaves
+    // frmReferFriend hidden.
     virtual void goBack() = 0;
 
-    // The closing steps that the input and the result window share: show the
-    // farewell window, creating it if it does not exist yet.
+    // The closing steps that frmMain and frmDisplay share: show
+    // frmReferFriend, creating it if it does not exist yet.
     virtual void showFarewell() = 0;
 
-    // Shows the About window modally over owner.
+    // Shows frmAbout modally over owner.
     virtual void showAbout(QWidget* owner) = 0;
 
     // Closes every window and ends the program.

@@ -2,6 +2,7 @@
 #include "ui_frmAbout.h"
 
 #include "Look.h"
+#include "ScreenReader.h"
 #include "SharedLinks.h"
 #include "WindowFrame.h"
 #include "web/LinkTable.h"
@@ -16,8 +17,9 @@ namespace skyvarre {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::frmAbout>())
 {
+    installAccessibleInterfaces();
     m_ui->setupUi(this);
-    setUpFixedWindow(*this, WindowKind::Dialog);
+    setUpFixedWindow(*this);
     m_ui->picIcon->setPixmap(windowIcon().pixmap(32, 32));
     m_ui->Label2->setText(look::kCaption);
     m_ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + pageAddress(Page::Home));

@@ -10,7 +10,7 @@ namespace Ui {
 class frmAbout;
 }
 
-// The About window: names the program, describes it, and links to the maker's
+// frmAbout: names the program, describes it, and links to the maker's
 // home page and to the full-brand offer. Modal; OK, Enter and Esc close it.
 class frmAbout : public QDialog
 {

@@ -1,7 +1,6 @@
 #include "frmDisplay.h"
 #include "ui_frmDisplay.h"
 
-#include "DialogKeys.h"
 #include "Look.h"
 #include "ScreenReader.h"
 #include "SharedLinks.h"
@@ -10,6 +9,7 @@
 #include "sign/Interpretation.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 
 #include <algorithm>
 #include <initializer_list>
@@ -18,12 +18,12 @@
 namespace skyvarre {
 
 frmDisplay::frmDisplay(WindowHost& host, QWidget* parent)
-    : QMainWindow(parent), m_ui(std::make_unique<Ui::frmDisplay>()), m_host(host)
+    : QDialog(parent, Qt::Window), m_ui(std::make_unique<Ui::frmDisplay>()), m_host(host)
 {
+    installAccessibleInterfaces();
     m_ui->setupUi(this);
-    setUpFixedWindow(*this, WindowKind::Main);
-    // The result is read out as the window opens; the focus starts on Exit.
-    readTextsOnOpening(*this);
+    layout()->setMenuBar(m_ui->menuBar);
+    setUpFixedWindow(*this);
     applyLook();
     setUpSharedLinks(*this, m_host, *m_ui);
     connectHandlers();
@@ -31,6 +31,7 @@ frmDisplay::frmDisplay(WindowHost& host, QWidget* parent)
     // window shows the "Aries" text.
     setSignDescription(QString::fromUtf8(kAriesInterpretation.data(),
                                          static_cast<qsizetype>(kAriesInterpretation.size())));
+    // The result is read out as the window opens, then Exit with the focus.
     m_ui->cmdExit->setFocus();
 }
 
@@ -60,9 +61,14 @@ void frmDisplay::cmdExit_Click()
     close();
 }
 
+void frmDisplay::reject()
+{
+    cmdExit_Click();
+}
+
 void frmDisplay::closeEvent(QCloseEvent* event)
 {
-    // The closing steps: the farewell window takes this window's place. The
+    // The closing steps: frmReferFriend takes this window's place. The
     // host discards this window once it is closed; closing is never refused.
     m_host.showFarewell();
     event->accept();
@@ -112,8 +118,6 @@ void frmDisplay::connectHandlers()
     connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(m_ui->mnuFileBack, &QAction::triggered, this, &frmDisplay::cmdBack_Click);
     connect(m_ui->mnuExit, &QAction::triggered, this, &frmDisplay::cmdExit_Click);
-    // Exit is both the default and the cancel button. The window owns the helper.
-    new DialogKeys(*this, *m_ui->cmdExit, *m_ui->cmdExit);
 }
 
 } // namespace skyvarre

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QMainWindow>
+#include <QDialog>
 
 #include <memory>
 
@@ -15,9 +15,11 @@ class frmDisplay;
 
 class WindowHost;
 
-// The result window: the sign Sedna stood in and its interpretation text, with
-// Back to the input window, Exit, and the shared menus and links.
-class frmDisplay : public QMainWindow
+// frmDisplay: the sign Sedna stood in and its interpretation text, with
+// Back to frmMain, Exit, and the shared menus and links. A dialog, read out
+// whole as it opens, whose default and cancel button is Exit; a top-level
+// window of its own.
+class frmDisplay : public QDialog
 {
     Q_OBJECT
 
@@ -32,11 +34,15 @@ public:
     // Sets the sign name beside "Sedna in your Chart is Placed in".
     void setSednaSign(const QString& sign);
 
-    // Back: the host discards this window and shows the input window again.
+    // Back: the host discards this window and shows frmMain again.
     void cmdBack_Click();
 
-    // Closes this window, which leads to the farewell window.
+    // Closes this window, which leads to frmReferFriend.
     void cmdExit_Click();
+
+    // Esc: presses Exit, whose closing steps the dialog's own reject() would
+    // skip by merely hiding the window.
+    void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,7 +2,6 @@
 #include "ui_frmMain.h"
 
 #include "ArrivingText.h"
-#include "DialogKeys.h"
 #include "Look.h"
 #include "ScreenReader.h"
 #include "SharedLinks.h"
@@ -21,6 +20,7 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLayout>
 
 #include <initializer_list>
 #include <optional>
@@ -37,8 +37,8 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Enter, Esc and the focus keys never reach the name filter: the window takes
-// them before the box would see them as typed characters.
+// Enter, Esc and the focus keys are no characters of a name: the filter lets
+// them pass, and the box leaves Enter and Esc to the dialog's buttons.
 bool isWindowKey(int key)
 {
     switch (key) {
@@ -79,16 +79,18 @@ std::optional<char32_t> nameCharacter(char32_t character)
 } // namespace
 
 frmMain::frmMain(WindowHost& host, QWidget* parent)
-    : QMainWindow(parent), m_ui(std::make_unique<Ui::frmMain>()), m_host(host)
+    : QDialog(parent, Qt::Window), m_ui(std::make_unique<Ui::frmMain>()), m_host(host)
 {
+    installAccessibleInterfaces();
     // The face that most of the controls show, the date lists among them.
     setFont(look::verdana(look::kNormalPoints, look::TextStyle::Bold));
     m_ui->setupUi(this);
+    layout()->setMenuBar(m_ui->menuBar);
     // The menu bar and its menus keep the desktop's face, every attribute of it.
     QFont menuFont = QApplication::font(m_ui->menuBar);
     menuFont.setResolveMask(QFont::AllPropertiesResolved);
     m_ui->menuBar->setFont(menuFont);
-    setUpFixedWindow(*this, WindowKind::Main);
+    setUpFixedWindow(*this);
     applyLook();
     setUpSharedLinks(*this, m_host, *m_ui);
     bringToFront(PromotionLabel::CoBrand); // as the form stacks them
@@ -126,7 +128,7 @@ void frmMain::cmdNext_Click()
                        m_ui->cboMonth->currentText().toStdString(),
                        m_ui->cboDate->currentText().toStdString());
 
-    frmDisplay& result = m_host.resultWindow();
+    frmDisplay& result = m_host.frmDisplayInstance();
     // A sign without a text of its own leaves the text the window already shows.
     if (const std::optional<std::string_view> text = InterpretationForSign(SednaSign))
         result.setSignDescription(toQString(*text));
@@ -139,9 +141,14 @@ void frmMain::cmdExit_Click()
     close();
 }
 
+void frmMain::reject()
+{
+    cmdExit_Click();
+}
+
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // The closing steps: the farewell window takes this window's place. The
+    // The closing steps: frmReferFriend takes this window's place. The
     // host discards this window once it is closed; closing is never refused.
     m_host.showFarewell();
     event->accept();
@@ -149,11 +156,21 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    // QDialog hands its focus widget a FocusIn as it shows the window, before
+    // the desktop activates it. The name box would draw its cursor then, and
+    // Qt 6.4's Wayland plugin, asked for the input direction, reads a keyboard
+    // the compositor may not offer (a headless one offers none) and crashes.
+    // The box takes the focus as the window is activated instead. Which Qt
+    // release mends the plugin was not determined; 6.5 is the guess.
+    if (watched == m_ui->txtName && event->type() == QEvent::FocusIn && !isActiveWindow())
+        return true;
+#endif
     if (watched == m_ui->txtName && event->type() == QEvent::KeyPress)
         return txtName_KeyPress(static_cast<const QKeyEvent&>(*event));
     if (watched == m_ui->txtName && event->type() == QEvent::InputMethod)
         txtName_InputMethod(static_cast<QInputMethodEvent&>(*event));
-    return QMainWindow::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }
 
 bool frmMain::txtName_KeyPress(const QKeyEvent& event)
@@ -232,12 +249,9 @@ void frmMain::applyLook()
 void frmMain::nameOpenLists()
 {
     // An open drop-down list is a control of its own to assistive tools, which
-    // announce it when it takes the focus; it is the same list as its box. The
-    // closed box has its shown entry read out as it changes.
-    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear}) {
+    // announce it when it takes the focus; it is the same list as its box.
+    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
         list->view()->setAccessibleName(list->accessibleName());
-        speakShownEntry(*list);
-    }
 }
 
 void frmMain::connectHandlers()
@@ -253,8 +267,6 @@ void frmMain::connectHandlers()
     connect(nameRule, &ArrivingTextValidator::refused, this, &frmMain::showOnlyLettersMessage,
             Qt::QueuedConnection);
     m_ui->txtName->installEventFilter(this);
-    // Exit is both the default and the cancel button. The window owns the helper.
-    new DialogKeys(*this, *m_ui->cmdExit, *m_ui->cmdExit);
 }
 
 void frmMain::Form_Load()

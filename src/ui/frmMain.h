@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QMainWindow>
+#include <QDialog>
 
 #include <memory>
 
@@ -16,10 +16,11 @@ class frmMain;
 
 class WindowHost;
 
-// The input window: a name and a date of birth, the find command that looks up
-// Sedna's sign and hands it to the result window, and the program's menus and
-// promotional links.
-class frmMain : public QMainWindow
+// frmMain: a name and a date of birth, the find command that looks up
+// Sedna's sign and hands it to frmDisplay, and the program's menus and
+// promotional links. A dialog for its keys and its screen-reader role: Exit is
+// its default and its cancel button; a top-level window of its own.
+class frmMain : public QDialog
 {
     Q_OBJECT
 
@@ -44,8 +45,12 @@ public:
     // window and has the host show it. Invalid entries only show a message.
     void cmdNext_Click();
 
-    // Closes this window, which leads to the farewell window.
+    // Closes this window, which leads to frmReferFriend.
     void cmdExit_Click();
+
+    // Esc: presses Exit, whose closing steps the dialog's own reject() would
+    // skip by merely hiding the window.
+    void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

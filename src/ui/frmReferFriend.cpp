@@ -94,8 +94,9 @@ bool isWithinWindow(const QFocusEvent& event)
 } // namespace
 
 frmReferFriend::frmReferFriend(WindowHost& host, QWidget* parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::frmReferFriend>()), m_host(host)
+    : QDialog(parent, Qt::Window), m_ui(std::make_unique<Ui::frmReferFriend>()), m_host(host)
 {
+    installAccessibleInterfaces();
     m_ui->setupUi(this);
     const TellAFriendFields placeholders = tellAFriendPlaceholders();
     m_formFields = {{
@@ -106,8 +107,7 @@ frmReferFriend::frmReferFriend(WindowHost& host, QWidget* parent)
         {m_ui->txtMessage, placeholders.message},
     }};
 
-    setUpFixedWindow(*this, WindowKind::Main);
-    readTextsOnOpening(*this);
+    setUpFixedWindow(*this);
     applyLook();
     setInitialTexts();
     connectHandlers();
@@ -242,6 +242,11 @@ void frmReferFriend::cmdSubmit_Click()
 void frmReferFriend::cmdClose_Click()
 {
     m_host.CloseAllAndEnd();
+}
+
+void frmReferFriend::reject()
+{
+    close();
 }
 
 void frmReferFriend::closeEvent(QCloseEvent* event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 #include <array>
 #include <memory>
@@ -17,9 +17,10 @@ class frmReferFriend;
 
 class WindowHost;
 
-// The farewell window: asks the user to support the maker, links to the maker's
-// pages and holds the refer-a-friend form. Leaving it ends the program.
-class frmReferFriend : public QWidget
+// frmReferFriend: asks the user to support the maker, links to the maker's
+// pages and holds the refer-a-friend form. Leaving it ends the program. A
+// dialog, read out whole as it opens; a top-level window of its own.
+class frmReferFriend : public QDialog
 {
     Q_OBJECT
 
@@ -31,6 +32,10 @@ public:
     // Stores the five fields in TellAFriendEntry, checks the two e-mail
     // addresses and, if they pass, hands the entry to SubmitTellAFriend.
     void cmdSubmit_Click();
+
+    // Esc: closes the window as its close box does, which ends the program;
+    // the dialog's own reject() would merely hide it.
+    void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

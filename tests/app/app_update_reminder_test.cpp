@@ -130,6 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
               Asked::Yes, kTodayStored, Opened::DownloadPage},
         Start{"fifteenDaysAgoAnsweredNoOpensNothing", iso(-15), "en_US", Answer::No, Asked::Yes,
               kTodayStored, Opened::Nothing},
+        Start{"aQuestionTheProgramsEndTookAwayRecordsNothing", iso(-15), "en_US",
+              Answer::Unanswered, Asked::Yes, iso(-15), Opened::Nothing},
         Start{"fifteenDaysAheadAfterTheClockWasSetBack", iso(15), "en_US", Answer::No, Asked::Yes,
               kTodayStored, Opened::Nothing},
         Start{"farFutureDate", u"9999-12-31"_s, "en_US", Answer::Yes, Asked::Yes, kTodayStored,

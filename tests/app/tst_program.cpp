@@ -144,9 +144,9 @@ void tst_Program::cleanup()
 QString tst_Program::state() const
 {
     return QStringLiteral("input %1, result %2, farewell %3")
-        .arg(describe(m_program->existingInputWindow()),
-             describe(m_program->existingResultWindow()),
-             describe(m_program->existingFarewellWindow()));
+        .arg(describe(m_program->existingFrmMain()),
+             describe(m_program->existingFrmDisplay()),
+             describe(m_program->existingFrmReferFriend()));
 }
 
 void tst_Program::startUp()
@@ -157,9 +157,9 @@ void tst_Program::startUp()
 
 void tst_Program::perform(Step step)
 {
-    frmMain* input = m_program->existingInputWindow();
-    frmDisplay* result = m_program->existingResultWindow();
-    frmReferFriend* farewell = m_program->existingFarewellWindow();
+    frmMain* input = m_program->existingFrmMain();
+    frmDisplay* result = m_program->existingFrmDisplay();
+    frmReferFriend* farewell = m_program->existingFrmReferFriend();
     auto inputChild = [&](const char* name) { return input->findChild<QWidget*>(name); };
     auto resultChild = [&](const char* name) { return result->findChild<QWidget*>(name); };
 
@@ -283,14 +283,14 @@ void tst_Program::farewellWindowBuiltAtFirstFindIsTheOneShownOnExit()
 {
     startUp();
     perform(Step::FindValid);
-    const QPointer<frmReferFriend> builtAtFind = m_program->existingFarewellWindow();
+    const QPointer<frmReferFriend> builtAtFind = m_program->existingFrmReferFriend();
     const int seedsAfterFind = m_random.seeds;
     QVERIFY(builtAtFind);
 
     perform(Step::ResultBackButton);
     perform(Step::InputExitButton);
 
-    QCOMPARE(m_program->existingFarewellWindow(), builtAtFind.data());
+    QCOMPARE(m_program->existingFrmReferFriend(), builtAtFind.data());
     QVERIFY(builtAtFind->isVisible());
     QCOMPARE(m_random.seeds, seedsAfterFind); // its load steps did not run again
 }
@@ -299,15 +299,15 @@ void tst_Program::secondFindWorksOnAFreshResultWindow()
 {
     startUp();
     perform(Step::FindValid);
-    const QPointer<frmDisplay> first = m_program->existingResultWindow();
+    const QPointer<frmDisplay> first = m_program->existingFrmDisplay();
     perform(Step::ResultBackButton);
     QTRY_VERIFY(first.isNull()); // discarded, not merely hidden
 
-    frmMain* input = m_program->existingInputWindow();
+    frmMain* input = m_program->existingFrmMain();
     QCOMPARE(input->findChild<QLineEdit*>("txtName")->text(), QStringLiteral("ANNA"));
     perform(Step::FindValid);
-    QVERIFY(m_program->existingResultWindow());
-    QVERIFY(m_program->existingResultWindow()->isVisible());
+    QVERIFY(m_program->existingFrmDisplay());
+    QVERIFY(m_program->existingFrmDisplay()->isVisible());
 }
 
 void tst_Program::closeAllAndEndFromEveryStateLeavesNoWindow_data()
@@ -353,7 +353,7 @@ void tst_Program::secondCopyOnlySaysSoAndEnds()
 void tst_Program::startUpRunsTheReminderBeforeAnyWindowIsShown()
 {
     bool windowExistedDuringReminder = true;
-    m_reminder = [&] { windowExistedDuringReminder = m_program->existingInputWindow(); };
+    m_reminder = [&] { windowExistedDuringReminder = m_program->existingFrmMain(); };
     startUp();
     QCOMPARE(m_reminderRuns, 1);
     QVERIFY(!windowExistedDuringReminder);
@@ -442,7 +442,7 @@ void tst_Program::coBrandBringsTheDrawnLabelToTheFront()
     QFETCH(float, r);
     QFETCH(QString, expectedInFront);
 
-    frmMain& input = m_program->inputWindow();
+    frmMain& input = m_program->frmMainInstance();
     auto* cobrand = input.findChild<LinkLabel*>("lblCobrand");
     auto* fullBrand = input.findChild<LinkLabel*>("lblFullBrand");
     QWidget* strip = cobrand->parentWidget();

@@ -11,13 +11,13 @@ namespace skyvarre::test {
 
 // A window host for testing one window on its own: it records the moves the
 // window asks for instead of making them. Tests that need the result window
-// derive from it and override resultWindow().
+// derive from it and override frmDisplayInstance().
 class FakeWindowHost : public WindowHost
 {
 public:
     Prompts& prompts() override { return fakePrompts; }
     RandomSource& random() override { return fakeRandom; }
-    frmDisplay& resultWindow() override { qFatal("this test does not expect the result window"); }
+    frmDisplay& frmDisplayInstance() override { qFatal("this test does not expect the result window"); }
     void showResult() override { ++showResultCalls; }
     void goBack() override { ++goBackCalls; }
     void showFarewell() override { ++showFarewellCalls; }

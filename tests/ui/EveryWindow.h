@@ -32,7 +32,7 @@ class HostWithResultWindow : public FakeWindowHost
 public:
     ~HostWithResultWindow() override { delete result; }
 
-    frmDisplay& resultWindow() override
+    frmDisplay& frmDisplayInstance() override
     {
         if (result.isNull()) {
             result = new frmDisplay(*this);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAction>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QString>
@@ -41,7 +40,7 @@ inline QString toQString(std::string_view text)
 // The menu bar as read from the live widgets, one line per entry: object name
 // and caption ("-" for a separator), the items of a menu indented below it,
 // "(off)" for a disabled and "(hidden)" for an invisible entry.
-inline QStringList menuLines(QMainWindow& window)
+inline QStringList menuLines(QWidget& window)
 {
     auto describe = [](const QAction& action, const QString& name) {
         QString line =
@@ -53,7 +52,7 @@ inline QStringList menuLines(QMainWindow& window)
         return line;
     };
     QStringList lines;
-    for (QAction* entry : window.menuBar()->actions()) {
+    for (QAction* entry : window.findChild<QMenuBar*>()->actions()) {
         QMenu* menu = entry->menu<QMenu*>();
         lines.append(describe(*entry, menu != nullptr ? menu->objectName() : entry->objectName()));
         if (menu == nullptr)

@@ -75,7 +75,7 @@ void tst_frmDisplay::windowHasAFixedClientAreaCaptionAndIcon()
     QVERIFY(showActive(*m_window));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Skyvarre v1.15"));
     QVERIFY(!m_window->windowIcon().isNull());
-    QCOMPARE(m_window->centralWidget()->size(), QSize(7215 / 15, 4095 / 15));
+    QCOMPARE(control<QWidget>(*m_window, "clientArea").size(), QSize(7215 / 15, 4095 / 15));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     const Qt::WindowFlags flags = m_window->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
@@ -123,7 +123,7 @@ void tst_frmDisplay::signNameStandsBesideTheSentence()
     const int gap = signName.x() - (sentence.geometry().right() + 1);
     QVERIFY2(gap >= sentence.fontMetrics().horizontalAdvance(QLatin1Char(' ')),
              "no blank between the sentence and the sign name");
-    QVERIFY(signName.geometry().right() < m_window->centralWidget()->width());
+    QVERIFY(signName.geometry().right() < control<QWidget>(*m_window, "clientArea").width());
     // A sign name never replaces the text below it.
     QCOMPARE(control<QLabel>(*m_window, "lblSignDesc").text(), toQString(kAriesInterpretation));
 }

@@ -181,9 +181,10 @@ void tst_frmMain::windowHasAFixedClientAreaCaptionAndIcon()
     QVERIFY(showActive(*m_window));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Skyvarre v1.15"));
     QVERIFY(!m_window->windowIcon().isNull());
-    QCOMPARE(m_window->centralWidget()->size(), QSize(7260 / 15, 5055 / 15));
+    const QWidget& clientArea = control<QWidget>(*m_window, "clientArea");
+    QCOMPARE(clientArea.size(), QSize(7260 / 15, 5055 / 15));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-    QCOMPARE(m_window->centralWidget()->y(), m_window->menuBar()->height());
+    QCOMPARE(clientArea.y(), control<QMenuBar>(*m_window, "menuBar").height());
     const Qt::WindowFlags flags = m_window->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));

@@ -295,6 +295,8 @@ void tst_Keyboard::enterAndEscapePressTheButtonsOfTheMainWindows_data()
         << result << "cmdBack" << escape << exits;
     QTest::newRow("Enter on the result window with the focus off the buttons presses Exit")
         << result << "" << enter << exits;
+    QTest::newRow("Esc on the farewell window ends the program, as its close box does")
+        << AnyWindow::Farewell << "cmdClose" << escape << QStringList{"program ended", "closed"};
 }
 
 void tst_Keyboard::enterAndEscapePressTheButtonsOfTheMainWindows()

@@ -111,6 +111,7 @@ void tst_MessageBoxPrompts::questionOffersYesAndNoWithYesAsDefault_data()
     QTest::newRow("Enter answers Yes") << int(Qt::Key_Return) << Answer::Yes;
     QTest::newRow("N answers No") << int(Qt::Key_N) << Answer::No;
     QTest::newRow("Esc answers No") << int(Qt::Key_Escape) << Answer::No;
+    QTest::newRow("the program's end answers nothing") << 0 << Answer::Unanswered;
 }
 
 void tst_MessageBoxPrompts::questionOffersYesAndNoWithYesAsDefault()
@@ -120,12 +121,22 @@ void tst_MessageBoxPrompts::questionOffersYesAndNoWithYesAsDefault()
     MessageBoxPrompts prompts;
     SeenBox seen;
     whenBoxIsOpen(seen, [key](QMessageBox& box) {
-        QTest::keyClick(&box, static_cast<Qt::Key>(key),
-                        key == Qt::Key_N ? Qt::AltModifier : Qt::NoModifier);
+        if (key == 0)
+            QCoreApplication::exit(0); // as SIGTERM ends the program
+        else
+            QTest::keyClick(&box, static_cast<Qt::Key>(key),
+                            key == Qt::Key_N ? Qt::AltModifier : Qt::NoModifier);
     });
 
-    const Answer answer = prompts.askYesNo(QStringLiteral(
-        "There maybe an update to this software available\rDo you want to check for an update?"));
+    // Asked inside the application's event loop, which the program's end leaves
+    // together with the box's own.
+    Answer answer = Answer::Yes;
+    QTimer::singleShot(0, [&] {
+        answer = prompts.askYesNo(QStringLiteral(
+            "There maybe an update to this software available\rDo you want to check for an update?"));
+        QCoreApplication::quit();
+    });
+    QCoreApplication::exec();
 
     QVERIFY(seen.seen);
     QCOMPARE(answer, expected);

@@ -124,7 +124,7 @@ void tst_OpenLists::aListThatAnAssistiveToolAsksForIsNamedAsItsBox()
 void tst_OpenLists::theMenuBarKeepsTheDesktopFace()
 {
     // The window's own face is the lists' bold one; the menu bar must not take it.
-    QMenuBar& menuBar = *m_window->menuBar();
+    QMenuBar& menuBar = control<QMenuBar>(*m_window, "menuBar");
     QCOMPARE(menuBar.font(), QApplication::font(&menuBar));
     QVERIFY(!menuBar.font().bold());
 }

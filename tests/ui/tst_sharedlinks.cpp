@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QMainWindow>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -38,7 +37,7 @@ struct ShownWindow
 {
     explicit ShownWindow(AnyWindow kind) : widget(buildWindow(kind, host)) {}
 
-    QMainWindow& main() { return *qobject_cast<QMainWindow*>(widget.get()); }
+    QWidget& main() { return *widget; }
 
     OpenedPages pages;
     FakeWindowHost host;
@@ -143,10 +142,10 @@ void tst_SharedLinks::switchedOffItemCannotBeChosen()
 {
     QFETCH(AnyWindow, window);
     ShownWindow built(window);
-    QMainWindow& shown = built.main();
+    QWidget& shown = built.main();
     QVERIFY(showActive(shown));
     QAction& makeMoney = control<QAction>(shown, "mnuMakeMoneyOnline");
-    QMenuBar& menuBar = *shown.menuBar();
+    QMenuBar& menuBar = control<QMenuBar>(shown, "menuBar");
     const QRect place = menuBar.actionGeometry(&makeMoney);
     QVERIFY(!place.isEmpty()); // shown, greyed
 
@@ -196,7 +195,7 @@ void tst_SharedLinks::linksOpenTheirPages()
     QFETCH(QString, opener);
     QFETCH(QString, address);
     ShownWindow built(window);
-    QMainWindow& shown = built.main();
+    QWidget& shown = built.main();
     QVERIFY(showActive(shown));
 
     if (auto* label = shown.findChild<LinkLabel*>(opener)) {
@@ -205,7 +204,7 @@ void tst_SharedLinks::linksOpenTheirPages()
         QTest::mouseClick(label, Qt::LeftButton);
     } else if (opener == QStringLiteral("mnuDonate")) {
         // On the menu bar itself: click it there.
-        QMenuBar& menuBar = *shown.menuBar();
+        QMenuBar& menuBar = control<QMenuBar>(shown, "menuBar");
         auto& donate = control<QAction>(shown, "mnuDonate");
         QTest::mouseClick(&menuBar, Qt::LeftButton, {}, menuBar.actionGeometry(&donate).center());
     } else {
@@ -231,7 +230,7 @@ void tst_SharedLinks::aboutOpensOverThisWindow()
 {
     QFETCH(AnyWindow, window);
     ShownWindow built(window);
-    QMainWindow& shown = built.main();
+    QWidget& shown = built.main();
     QVERIFY(showActive(shown));
 
     control<QAction>(shown, "mnuAbout").trigger();

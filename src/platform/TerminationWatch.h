@@ -9,18 +9,18 @@ namespace skyvarre {
 // SIGTERM (a session that ends, `kill`) and SIGINT (Ctrl+C in a terminal) on
 // Unix. Where the platform has no such request, it never calls end. One at a
 // time; needs the QCoreApplication.
-class EndRequests final
+class TerminationWatch final
 {
 public:
-    explicit EndRequests(std::function<void()> end);
-    ~EndRequests();
+    explicit TerminationWatch(std::function<void()> end);
+    ~TerminationWatch();
 
-    EndRequests(const EndRequests&) = delete;
-    EndRequests& operator=(const EndRequests&) = delete;
+    TerminationWatch(const TerminationWatch&) = delete;
+    TerminationWatch& operator=(const TerminationWatch&) = delete;
 
 private:
-    struct Watch;
-    std::unique_ptr<Watch> m_watch;
+    struct Listener;
+    std::unique_ptr<Listener> m_listener;
 };
 
 } // namespace skyvarre

@@ -1,4 +1,4 @@
-#include "EndRequests.h"
+#include "TerminationWatch.h"
 
 #include <QObject>
 #include <QSocketNotifier>
@@ -24,7 +24,7 @@ void signalled(int)
 
 } // namespace
 
-struct EndRequests::Watch
+struct TerminationWatch::Listener
 {
     int sockets[2] = {-1, -1};
     std::unique_ptr<QSocketNotifier> notifier;
@@ -32,17 +32,17 @@ struct EndRequests::Watch
     struct sigaction previousInt = {};
 };
 
-EndRequests::EndRequests(std::function<void()> end)
+TerminationWatch::TerminationWatch(std::function<void()> end)
 {
-    auto watch = std::make_unique<Watch>();
+    auto listener = std::make_unique<Listener>();
     // Without the socket the signals keep their default action: they end the
     // process at once, and the next start recovers the lock.
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, watch->sockets) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, listener->sockets) != 0)
         return;
-    g_writeEnd = watch->sockets[0];
-    const int readEnd = watch->sockets[1];
-    watch->notifier = std::make_unique<QSocketNotifier>(readEnd, QSocketNotifier::Read);
-    QObject::connect(watch->notifier.get(), &QSocketNotifier::activated,
+    g_writeEnd = listener->sockets[0];
+    const int readEnd = listener->sockets[1];
+    listener->notifier = std::make_unique<QSocketNotifier>(readEnd, QSocketNotifier::Read);
+    QObject::connect(listener->notifier.get(), &QSocketNotifier::activated,
                      [readEnd, end = std::move(end)] {
                          char byte = 0;
                          [[maybe_unused]] const ssize_t count = ::read(readEnd, &byte, 1);
@@ -52,21 +52,21 @@ EndRequests::EndRequests(std::function<void()> end)
     action.sa_handler = &signalled;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, &watch->previousTerm);
-    ::sigaction(SIGINT, &action, &watch->previousInt);
-    m_watch = std::move(watch);
+    ::sigaction(SIGTERM, &action, &listener->previousTerm);
+    ::sigaction(SIGINT, &action, &listener->previousInt);
+    m_listener = std::move(listener);
 }
 
-EndRequests::~EndRequests()
+TerminationWatch::~TerminationWatch()
 {
-    if (!m_watch)
+    if (!m_listener)
         return;
-    ::sigaction(SIGTERM, &m_watch->previousTerm, nullptr);
-    ::sigaction(SIGINT, &m_watch->previousInt, nullptr);
-    m_watch->notifier.reset();
+    ::sigaction(SIGTERM, &m_listener->previousTerm, nullptr);
+    ::sigaction(SIGINT, &m_listener->previousInt, nullptr);
+    m_listener->notifier.reset();
     g_writeEnd = -1;
-    ::close(m_watch->sockets[0]);
-    ::close(m_watch->sockets[1]);
+    ::close(m_listener->sockets[0]);
+    ::close(m_listener->sockets[1]);
 }
 
 } // namespace skyvarre

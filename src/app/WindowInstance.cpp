@@ -1,30 +1,30 @@
-#include "WindowSlot.h"
+#include "WindowInstance.h"
 
 #include <QEvent>
 
 namespace skyvarre {
 
-WindowSlotBase::~WindowSlotBase()
+WindowInstanceBase::~WindowInstanceBase()
 {
     // Tearing down the program without ending it (tests do): the window goes
     // without its closing steps.
     delete m_window.data();
 }
 
-void WindowSlotBase::close()
+void WindowInstanceBase::close()
 {
     if (QWidget* window = m_window.data())
         window->close();
 }
 
-void WindowSlotBase::adopt(QWidget* window)
+void WindowInstanceBase::adopt(QWidget* window)
 {
     m_window = window;
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(this);
 }
 
-bool WindowSlotBase::eventFilter(QObject* watched, QEvent* event)
+bool WindowInstanceBase::eventFilter(QObject* watched, QEvent* event)
 {
     // No window of this program refuses to close, so a close event means the
     // window is on its way out. Forgetting it before its own closing steps run

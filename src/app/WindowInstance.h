@@ -12,10 +12,10 @@ namespace skyvarre {
 // Holds the one program-wide instance of a window. The window is built at its
 // first use, kept while it is merely hidden, and discarded when it is closed,
 // so that the next use builds it afresh from its design.
-class WindowSlotBase : public QObject
+class WindowInstanceBase : public QObject
 {
 public:
-    ~WindowSlotBase() override;
+    ~WindowInstanceBase() override;
 
     // True while the window has been built and not closed since.
     bool exists() const { return !m_window.isNull(); }
@@ -33,12 +33,12 @@ private:
     QPointer<QWidget> m_window;
 };
 
-template <class Window> class WindowSlot final : public WindowSlotBase
+template <class Window> class WindowInstance final : public WindowInstanceBase
 {
 public:
     using Factory = std::function<std::unique_ptr<Window>()>;
 
-    explicit WindowSlot(Factory factory) : m_factory(std::move(factory)) {}
+    explicit WindowInstance(Factory factory) : m_factory(std::move(factory)) {}
 
     // The window, built now (running its load steps) if it does not exist.
     Window& get()

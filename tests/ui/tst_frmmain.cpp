@@ -278,6 +278,7 @@ void tst_frmMain::typedKeysAreFiltered()
 
     QLineEdit& name = control<QLineEdit>(*m_window, "txtName");
     keys.simulate(&name);
+    QCoreApplication::processEvents();
 
     QCOMPARE(name.text(), expectedName);
     QStringList expected;

@@ -7,8 +7,8 @@
 
 int main(int argc, char* argv[])
 {
-    // --help, --version, a mistyped option and a missing display end here,
-    // before any window, lock or settings file is touched.
+    // --help, --version and a mistyped option end here, before any window,
+    // lock or settings file is touched; a missing display ends in QApplication.
     if (const std::optional<int> exitCode = skyvarre::handleCommandLine(argc, argv))
         return *exitCode;
     QApplication application(argc, argv);

@@ -1,15 +1,14 @@
 #include "ExecutableName.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace skyvarre {
 
-QString executableBaseName()
+QString executableBaseName(const QString& path)
 {
     // Not QCoreApplication::applicationName(): that one can be renamed at run
     // time, while the stored settings and the lock belong to the file's name.
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return QFileInfo(path).completeBaseName();
 }
 
 } // namespace skyvarre

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace skyvarre {
 
-// The program's executable file name without its extension; needs the QCoreApplication.
-QString executableBaseName();
+// The name of the executable file at path without its folder and extension;
+// by default the running program's, which needs the QCoreApplication.
+QString executableBaseName(const QString& path = QCoreApplication::applicationFilePath());
 
 } // namespace skyvarre

@@ -1,7 +1,7 @@
 #include "frmMain.h"
 #include "ui_frmMain.h"
 
-#include "ArrivingText.h"
+#include "CharacterRule.h"
 #include "Look.h"
 #include "ScreenReader.h"
 #include "SharedLinks.h"
@@ -18,7 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QInputMethodEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLayout>
 
@@ -37,38 +37,8 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Enter, Esc and the focus keys are no characters of a name: the filter lets
-// them pass, and the box leaves Enter and Esc to the dialog's buttons.
-bool isWindowKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The character codes a key press types: Ctrl with a letter types that
-// letter's control code (Ctrl+V is 22), as the desktop delivers it; every other
-// key types the text of its event.
-QString typedCharacters(const QKeyEvent& event)
-{
-    const bool control =
-        (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
-    if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
-        return QString(QChar(static_cast<char16_t>(event.key() - Qt::Key_A + 1)));
-    return event.text();
-}
-
-// The name rule for text that arrives other than by a key (pasted, dropped,
-// committed by an input method): Backspace and Enter are keys, not characters
-// of a name.
+// The name rule for the text in the box: Backspace and Enter are keys, not
+// characters of a name.
 std::optional<char32_t> nameCharacter(char32_t character)
 {
     if (character == kBackspaceKey || character == kEnterKey)
@@ -168,39 +138,23 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 #endif
     if (watched == m_ui->txtName && event->type() == QEvent::KeyPress)
         return txtName_KeyPress(static_cast<const QKeyEvent&>(*event));
-    if (watched == m_ui->txtName && event->type() == QEvent::InputMethod)
-        txtName_InputMethod(static_cast<QInputMethodEvent&>(*event));
+    if (watched == m_ui->txtName && event->type() == QEvent::Drop)
+        return refuseDrop(*m_ui->txtName, static_cast<QDropEvent&>(*event));
     return QDialog::eventFilter(watched, event);
 }
 
 bool frmMain::txtName_KeyPress(const QKeyEvent& event)
 {
-    if (isWindowKey(event.key()))
+    // Ctrl with a letter types that letter's control code as the desktop
+    // delivers it (Ctrl+V is 22), which the name refuses like any other
+    // character. The box would take these keys as editing commands (paste,
+    // cut, undo) instead, which the validator never sees as characters.
+    const bool control =
+        (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier;
+    if (!control || event.key() < Qt::Key_A || event.key() > Qt::Key_Z)
         return false;
-    const QString typed = typedCharacters(event);
-    if (typed.isEmpty())
-        return false; // a key that types nothing: arrows, Home, Shift alone
-
-    std::optional<QString> accepted = applyRule(typed, FilterNameKey);
-    if (!accepted) {
-        showOnlyLettersMessage();
-        return true;
-    }
-    if (*accepted == typed)
-        return false; // the box types it as it is, Backspace and space included
-
-    // Small letters go in as capitals.
-    accepted->removeIf([](QChar character) { return !character.isPrint(); });
-    m_ui->txtName->insert(*accepted);
+    showOnlyLettersMessage();
     return true;
-}
-
-void frmMain::txtName_InputMethod(QInputMethodEvent& event)
-{
-    // Shown once the box has dealt with the event: the message box would take
-    // the focus, and with it the input method's composition, in the middle.
-    if (!applyRuleToCommit(event, nameCharacter))
-        QMetaObject::invokeMethod(this, &frmMain::showOnlyLettersMessage, Qt::QueuedConnection);
 }
 
 void frmMain::showOnlyLettersMessage()
@@ -260,11 +214,11 @@ void frmMain::connectHandlers()
     connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     connect(m_ui->mnuFindSign, &QAction::triggered, this, &frmMain::cmdNext_Click);
     connect(m_ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
-    // Keys and input-method commits are filtered as they come (see eventFilter);
-    // the validator holds the name to its rule whatever else brings text.
-    auto* nameRule = new ArrivingTextValidator(nameCharacter, m_ui->txtName);
+    // The validator holds the name to its rule however text arrives; the
+    // filter adds the control keys and the judging of drops (see eventFilter).
+    auto* nameRule = new CharacterRuleValidator(nameCharacter, m_ui->txtName);
     m_ui->txtName->setValidator(nameRule);
-    connect(nameRule, &ArrivingTextValidator::refused, this, &frmMain::showOnlyLettersMessage,
+    connect(nameRule, &CharacterRuleValidator::refused, this, &frmMain::showOnlyLettersMessage,
             Qt::QueuedConnection);
     m_ui->txtName->installEventFilter(this);
 }

@@ -5,7 +5,6 @@
 #include <memory>
 
 class QCloseEvent;
-class QInputMethodEvent;
 class QKeyEvent;
 
 namespace skyvarre {
@@ -62,10 +61,8 @@ private:
     void connectHandlers();
     void Form_Load();
 
-    // Filters a key typed into the name box; true when the event is used up.
+    // Refuses the control keys typed into the name box; true when the event is used up.
     bool txtName_KeyPress(const QKeyEvent& event);
-    // Filters what an input method commits to the name box; compositions pass.
-    void txtName_InputMethod(QInputMethodEvent& event);
     void showOnlyLettersMessage();
 
     std::unique_ptr<Ui::frmMain> m_ui;

@@ -1,6 +1,6 @@
 #include "frmReferFriend.h"
 
-#include "ArrivingText.h"
+#include "CharacterRule.h"
 #include "Fonts.h"
 #include "Look.h"
 #include "ReferFriendTexts.h"
@@ -14,10 +14,9 @@
 #include "web/WebPage.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QFont>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
@@ -182,17 +181,16 @@ void frmReferFriend::connectHandlers()
         field.widget->installEventFilter(this);
     }
 
-    // Typed spaces and input-method commits are refused as they come (see
-    // eventFilter); the validator refuses spaces however else they arrive.
+    // The validators refuse spaces in the addresses however they arrive.
     m_ui->txtName->setMaxLength(kLongestName);
     m_ui->txtFriendName->setMaxLength(kLongestName);
     for (QLineEdit* email : {m_ui->txtEmail, m_ui->txtFriendEmail}) {
         email->setMaxLength(kLongestEmailAddress);
-        auto* rule = new ArrivingTextValidator(emailCharacter, email);
+        auto* rule = new CharacterRuleValidator(emailCharacter, email);
         rule->setPrompt(formField(email)->placeholder);
         email->setValidator(rule);
         connect(
-            rule, &ArrivingTextValidator::refused, this,
+            rule, &CharacterRuleValidator::refused, this,
             [this, email] { emailField_Refused(*email); }, Qt::QueuedConnection);
     }
     connect(m_ui->txtMessage, &QPlainTextEdit::textChanged, this,
@@ -297,23 +295,19 @@ void frmReferFriend::clearPrompt()
     }
 }
 
-bool frmReferFriend::emailField_KeyPress(QLineEdit& field, const QKeyEvent& event)
+bool frmReferFriend::formField_Drop(const FormField& field, QDropEvent& event)
 {
-    if (event.text() != QLatin1String(" ")) {
-        return false;
+    // Judged on what is dropped, not on the prompt it would join; a drop that
+    // goes in replaces the prompt as typing does.
+    auto* box = qobject_cast<QLineEdit*>(field.widget);
+    if (box != nullptr && refuseDrop(*box, event)) {
+        return true;
     }
-    emailField_Refused(field);
-    return true;
-}
-
-void frmReferFriend::emailField_InputMethod(QLineEdit& field, QInputMethodEvent& event)
-{
-    // Shown once the field has dealt with the event: the message box would take
-    // the focus, and with it the input method's composition, in the middle.
-    if (!applyRuleToCommit(event, emailCharacter)) {
-        QMetaObject::invokeMethod(
-            this, [this, &field] { emailField_Refused(field); }, Qt::QueuedConnection);
+    if (trimSpaces(fieldText(*field.widget)) == field.placeholder) {
+        m_promptToClear = nullptr;
+        setFieldText(*field.widget, QString());
     }
+    return false;
 }
 
 void frmReferFriend::emailField_Refused(QLineEdit& field)
@@ -347,21 +341,17 @@ bool frmReferFriend::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::KeyPress:
-    case QEvent::InputMethod: {
+    case QEvent::InputMethod:
         // Typing that comes before the prompt has gone replaces it all the same.
         if (m_promptToClear != nullptr && watched == m_promptToClear->widget) {
             clearPrompt();
         }
-        if (watched != m_ui->txtEmail && watched != m_ui->txtFriendEmail) {
-            break;
-        }
-        auto& field = *static_cast<QLineEdit*>(watched);
-        if (event->type() == QEvent::KeyPress) {
-            return emailField_KeyPress(field, *static_cast<QKeyEvent*>(event));
-        }
-        emailField_InputMethod(field, *static_cast<QInputMethodEvent*>(event));
         break;
-    }
+    case QEvent::Drop:
+        if (const FormField* field = formField(watched)) {
+            return formField_Drop(*field, *static_cast<QDropEvent*>(event));
+        }
+        break;
     default:
         break;
     }

@@ -5,8 +5,7 @@
 #include <array>
 #include <memory>
 
-class QInputMethodEvent;
-class QKeyEvent;
+class QDropEvent;
 class QLineEdit;
 
 namespace skyvarre {
@@ -65,8 +64,9 @@ private:
     void lblGoToHome_Click();
     void formField_Focus(const FormField& field, Focus change);
     void clearPrompt();
-    bool emailField_KeyPress(QLineEdit& field, const QKeyEvent& event);
-    void emailField_InputMethod(QLineEdit& field, QInputMethodEvent& event);
+    // Refuses a drop the field's rule refuses and clears a prompt the drop
+    // replaces; true when the drop is used up.
+    bool formField_Drop(const FormField& field, QDropEvent& event);
     void emailField_Refused(QLineEdit& field);
     void txtMessage_Change();
 

@@ -103,6 +103,7 @@ enum class Arrival
 {
     Paste,
     Drop,
+    DropOnThePrompt, // without entering the field first
     InputMethodCommit,
 };
 
@@ -358,6 +359,7 @@ void tst_frmReferFriend::typedSpace()
     control->setFocus(Qt::MouseFocusReason);
 
     QTest::keyClicks(control, "a b");
+    QCoreApplication::processEvents();
 
     QCOMPARE(control->text(), expected);
     QCOMPARE(QApplication::focusWidget(), control);
@@ -382,6 +384,12 @@ void tst_frmReferFriend::spaceArrivingOtherwiseInAnEmailField_data()
     QTest::newRow("an address with a space dropped on txtFriendEmail is refused")
         << "txtFriendEmail" << Arrival::Drop << "bob lee@example.net"
         << "";
+    QTest::newRow("an address dropped on txtEmail showing its prompt replaces the prompt")
+        << "txtEmail" << Arrival::DropOnThePrompt << "ann@example.org"
+        << "ann@example.org";
+    QTest::newRow("an address with a space dropped on a prompt is refused")
+        << "txtEmail" << Arrival::DropOnThePrompt << "ann lee@example.org"
+        << "";
     QTest::newRow("a space committed by an input method to txtFriendEmail is refused")
         << "txtFriendEmail" << Arrival::InputMethodCommit << " "
         << "";
@@ -405,14 +413,17 @@ void tst_frmReferFriend::spaceArrivingOtherwiseInAnEmailField()
     QVERIFY(showActive(window));
     host.takingPrompts.taker = window.findChild<QPushButton*>("cmdClose");
     auto* control = window.findChild<QLineEdit*>(field);
-    control->setFocus(Qt::MouseFocusReason);
+    if (arrival != Arrival::DropOnThePrompt) {
+        control->setFocus(Qt::MouseFocusReason);
+    }
     QApplication::clipboard()->setText(text);
 
     switch (arrival) {
     case Arrival::Paste:
         QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
         break;
-    case Arrival::Drop: {
+    case Arrival::Drop:
+    case Arrival::DropOnThePrompt: {
         QMimeData data;
         data.setText(text);
         const QPoint end(control->width() - 2, control->height() / 2);
@@ -420,6 +431,8 @@ void tst_frmReferFriend::spaceArrivingOtherwiseInAnEmailField()
         QApplication::sendEvent(control, &enter);
         QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(control, &drop);
+        // The source of a refused drop must keep its text.
+        QCOMPARE(drop.isAccepted(), expected == text);
         break;
     }
     case Arrival::InputMethodCommit: {
@@ -436,11 +449,16 @@ void tst_frmReferFriend::spaceArrivingOtherwiseInAnEmailField()
     const auto& messages = host.takingPrompts.messages;
     QTRY_COMPARE(messages.size(), expected == text ? 0 : 1);
     QTRY_COMPARE(control->text(), expected);
-    QCOMPARE(QApplication::focusWidget(), control);
     if (!messages.isEmpty()) {
+        QCOMPARE(QApplication::focusWidget(), control);
         QCOMPARE(messages[0].text, referfriend::kEmailCannotContainSpace);
         QCOMPARE(messages[0].icon, MessageIcon::Critical);
     }
+    // Once the text is settled, the next key is judged on its own.
+    QTest::keyClick(control, 'x');
+    QCoreApplication::processEvents();
+    QCOMPARE(control->text(), expected + u'x');
+    QCOMPARE(messages.size(), expected == text ? 0 : 1);
 }
 
 void tst_frmReferFriend::aFormFilledToTheBrimMakesAnAddressFarBelowTheLimit()

@@ -15,9 +15,8 @@ constexpr char16_t kLastLatin1Code = 0xFF;
 
 void Require(bool promise)
 {
-    if (!promise) {
+    if (!promise)
         std::abort();
-    }
 }
 
 // The shift, as seen from outside: what the code 0 becomes.
@@ -30,21 +29,17 @@ int Shift()
 QString Keep(const QString& text, int first, int last)
 {
     QString kept;
-    for (const QChar character : text) {
-        if (character.unicode() >= first && character.unicode() <= last) {
+    for (const QChar character : text)
+        if (character.unicode() >= first && character.unicode() <= last)
             kept.append(character);
-        }
-    }
     return kept;
 }
 
 bool AllLatin1(const QString& text)
 {
-    for (const QChar character : text) {
-        if (character.unicode() > kLastLatin1Code) {
+    for (const QChar character : text)
+        if (character.unicode() > kLastLatin1Code)
             return false;
-        }
-    }
     return true;
 }
 
@@ -70,9 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     // The bytes as UTF-16 code units, for characters beyond Latin-1.
     QString wide;
-    for (std::size_t index = 0; index + 1 < size; index += 2) {
+    for (std::size_t index = 0; index + 1 < size; index += 2)
         wide.append(QChar(static_cast<char16_t>(bytes[index] | (bytes[index + 1] << 8))));
-    }
     Check(wide, shift);
     return 0;
 }

@@ -22,17 +22,15 @@ constexpr std::size_t kMaxTextLength = 64;
 // A broken promise must stop the run so that libFuzzer keeps the input.
 void Require(bool promise)
 {
-    if (!promise) {
+    if (!promise)
         std::abort();
-    }
 }
 
 void CheckNameKey(char16_t code)
 {
     const auto inserted = skyvarre::FilterNameKey(code);
-    if (!inserted) {
+    if (!inserted)
         return;
-    }
     const bool capital = *inserted >= u'A' && *inserted <= u'Z';
     Require(capital || *inserted == skyvarre::kBackspaceKey || *inserted == skyvarre::kEnterKey ||
             *inserted == skyvarre::kSpaceKey);
@@ -63,9 +61,8 @@ void CheckLookup(const std::string& year, const std::string& month, const std::s
     skyvarre::DetermineSednaSign(year, month, day);
     const auto sign = skyvarre::signOnDate(year, month, day);
     Require(skyvarre::SednaSign == (sign ? skyvarre::signName(*sign) : std::string_view(before)));
-    if (sign) {
+    if (sign)
         Require(skyvarre::readWholeNumber(year).has_value());
-    }
     const auto text = skyvarre::InterpretationForSign(skyvarre::SednaSign);
     Require(text.has_value() ==
             (skyvarre::SednaSign == "Aries" || skyvarre::SednaSign == "Taurus"));

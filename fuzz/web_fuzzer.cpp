@@ -25,9 +25,8 @@ constexpr std::size_t kMaxFieldBytes = 4096;
 // A broken promise must stop the run so that libFuzzer keeps the input.
 void Require(bool promise)
 {
-    if (!promise) {
+    if (!promise)
         std::abort();
-    }
 }
 
 QString ConsumeField(FuzzedDataProvider& data)
@@ -52,9 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const QByteArray encoded = address.toUtf8();
     Require(address.startsWith(skyvarre::siteBase(skyvarre::Site::Main) +
                                QStringLiteral("/vetq-refer-a-friend.php?taf1=")));
-    for (const char character : encoded) {
+    for (const char character : encoded)
         Require(character > ' ' && character < 0x7F && character != '#');
-    }
 
     const QUrl url = QUrl::fromEncoded(encoded, QUrl::StrictMode);
     Require(url.isValid());

@@ -60,9 +60,8 @@ BENCHMARK(DetermineSednaSignEveryDate)->Unit(benchmark::kMicrosecond);
 void ValidateInputEveryListEntry(benchmark::State& state)
 {
     std::vector<std::string> years;
-    for (int year = kFirstCalendarYear; year <= kLastCalendarYear; ++year) {
+    for (int year = kFirstCalendarYear; year <= kLastCalendarYear; ++year)
         years.push_back(std::to_string(year));
-    }
     std::int64_t checks = 0;
     for (auto _ : state) {
         for (const std::string& year : years) {

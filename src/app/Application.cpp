@@ -4,11 +4,11 @@
 #include "UpdateReminder.h"
 #include "platform/Browser.h"
 #include "platform/Clock.h"
-#include "platform/TerminationWatch.h"
 #include "platform/ProcessEnd.h"
 #include "platform/RandomSource.h"
 #include "platform/SettingsStore.h"
 #include "platform/SingleInstanceGuard.h"
+#include "platform/TerminationWatch.h"
 #include "ui/Fonts.h"
 #include "ui/MessageBoxPrompts.h"
 

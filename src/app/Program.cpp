@@ -54,13 +54,15 @@ void Program::StartUp()
         CloseAllAndEnd();
         return;
     }
-    runContained("seeding the random generator", [this] { m_services.random.seedFromClock(); });
+    runContained(
+        "seeding the random generator", [this] { m_services.random.seedFromClock(); });
     runContained("the update reminder", [this] { m_services.updateReminder(); });
     // An end asked for from outside (SIGTERM) while the reminder's question
     // was up: nothing runs after the end, so no window opens.
     if (m_ended)
         return;
-    runContained("showing frmMain", [this] { frmMainInstance().show(); });
+    runContained(
+        "showing frmMain", [this] { frmMainInstance().show(); });
     runContained("choosing the promotional label",
                  [this] { CoBrand_Randomize(frmMainInstance(), m_services.random); });
 }

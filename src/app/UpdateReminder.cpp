@@ -41,25 +41,21 @@ constexpr int kHalfCenturyYears = 50;
 QDate readRecordedDate(const QString& text, const QDate& today)
 {
     const QDate iso = QDate::fromString(text, kStoredDateFormat);
-    if (iso.isValid()) {
+    if (iso.isValid())
         return iso;
-    }
     const QLocale locale;
     const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
-    if (shortFormat.contains(u"yyyy"_s)) {
+    if (shortFormat.contains(u"yyyy"_s))
         return locale.toDate(text, shortFormat);
-    }
     QString fourDigitYears = shortFormat;
     fourDigitYears.replace(u"yy"_s, u"yyyy"_s);
     const QDate withCentury = locale.toDate(text, fourDigitYears);
-    if (withCentury.isValid()) {
+    if (withCentury.isValid())
         return withCentury;
-    }
     QDate twoDigitYear = locale.toDate(text, shortFormat);
     // A date written with two digits lies within fifty years of today.
-    while (twoDigitYear.isValid() && twoDigitYear < today.addYears(-kHalfCenturyYears)) {
+    while (twoDigitYear.isValid() && twoDigitYear < today.addYears(-kHalfCenturyYears))
         twoDigitYear = twoDigitYear.addYears(kCenturyYears);
-    }
     return twoDigitYear;
 }
 
@@ -80,20 +76,17 @@ void UpdateReminder(SettingsStore& settings, const Clock& clock, Prompts& prompt
         return;
     }
 
-    if (std::abs(today.daysTo(recorded)) <= kQuietDays) {
+    if (std::abs(today.daysTo(recorded)) <= kQuietDays)
         return;
-    }
 
     const Answer answer = prompts.askYesNo(kQuestion);
     // The program ended under the question: nobody answered it, so it is
     // asked again at the next start.
-    if (answer == Answer::Unanswered) {
+    if (answer == Answer::Unanswered)
         return;
-    }
     settings.setReminderDate(todayText);
-    if (answer == Answer::Yes) {
+    if (answer == Answer::Yes)
         OpenDownloadPage();
-    }
 }
 
 } // namespace skyvarre

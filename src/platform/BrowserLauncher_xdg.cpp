@@ -18,10 +18,9 @@ QStringList launcherCommand()
     if (const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
         !xdgOpen.isEmpty())
         return {xdgOpen};
-    for (const char* variable : {"DEFAULT_BROWSER", "BROWSER"}) {
+    for (const char* variable : {"DEFAULT_BROWSER", "BROWSER"})
         if (const QString browser = qEnvironmentVariable(variable); !browser.isEmpty())
             return QProcess::splitCommand(browser);
-    }
     return {};
 }
 

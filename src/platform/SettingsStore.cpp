@@ -34,9 +34,8 @@ QString shiftLatin1Codes(const QString& text, int shift)
     shifted.reserve(text.size());
     for (const QChar character : text) {
         const int code = character.unicode() + shift;
-        if (character.unicode() > kLastLatin1Code || code < 0 || code > kLastLatin1Code) {
+        if (character.unicode() > kLastLatin1Code || code < 0 || code > kLastLatin1Code)
             continue;
-        }
         shifted.append(QChar(static_cast<char16_t>(code)));
     }
     return shifted;
@@ -82,17 +81,15 @@ SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::reminderDate() const
 {
-    if (!m_settings) {
+    if (!m_settings)
         return {};
-    }
     return UnscrambleSetting(m_settings->value(reminderDateKey()).toString());
 }
 
 void SettingsStore::setReminderDate(const QString& date)
 {
-    if (!m_settings) {
+    if (!m_settings)
         return; // the file is not the program's to rewrite
-    }
     m_settings->setValue(reminderDateKey(), ScrambleSetting(date));
     // The program may end the process at once, without destroying this object,
     // so the value is written now rather than left to QSettings' destructor.

@@ -75,9 +75,11 @@ constexpr std::array kSplitMonths = {
 
 constexpr bool isTransitionYear(int year)
 {
-    return std::ranges::any_of(kYearRuns, [year](const YearRun& run) {
-        return !run.wholeYearSign && run.firstYear <= year && year <= run.lastYear;
-    });
+    return std::ranges::any_of(
+        kYearRuns,
+        [year](const YearRun& run) {
+            return !run.wholeYearSign && run.firstYear <= year && year <= run.lastYear;
+        });
 }
 
 constexpr bool covers(const FixedMonths& row, int year, Month month)
@@ -95,9 +97,8 @@ constexpr bool covers(const SplitMonth& row, int year, Month month)
 constexpr bool everyTransitionMonthHasExactlyOneRow()
 {
     for (const YearRun& run : kYearRuns) {
-        if (run.wholeYearSign) {
+        if (run.wholeYearSign)
             continue;
-        }
         for (int year = run.firstYear; year <= run.lastYear; ++year) {
             for (int position = 0; position < kMonthCount; ++position) {
                 const auto month = static_cast<Month>(position);
@@ -106,9 +107,8 @@ constexpr bool everyTransitionMonthHasExactlyOneRow()
                         kFixedMonths, [&](const auto& row) { return covers(row, year, month); }) +
                     std::ranges::count_if(
                         kSplitMonths, [&](const auto& row) { return covers(row, year, month); });
-                if (rows != 1) {
+                if (rows != 1)
                     return false;
-                }
             }
         }
     }
@@ -127,18 +127,15 @@ std::optional<Sign> signInTransitionYear(int year, Month month, std::string_view
 {
     const auto fixed = std::ranges::find_if(
         kFixedMonths, [&](const FixedMonths& row) { return covers(row, year, month); });
-    if (fixed != kFixedMonths.end()) {
+    if (fixed != kFixedMonths.end())
         return fixed->sign;
-    }
     const auto split = std::ranges::find_if(
         kSplitMonths, [&](const SplitMonth& row) { return covers(row, year, month); });
-    if (split == kSplitMonths.end()) {
+    if (split == kSplitMonths.end())
         return std::nullopt;
-    }
     const auto day = readWholeNumber(dayText);
-    if (!day) {
+    if (!day)
         return std::nullopt;
-    }
     return *day <= split->lastDayOfFirstSign ? split->firstSign : split->secondSign;
 }
 
@@ -148,22 +145,18 @@ std::optional<Sign> signOnDate(std::string_view yearText, std::string_view month
                                std::string_view dayText)
 {
     const auto year = readWholeNumber(yearText);
-    if (!year) {
+    if (!year)
         return std::nullopt;
-    }
     const auto run = std::ranges::find_if(kYearRuns, [wanted = *year](const YearRun& row) {
         return row.firstYear <= wanted && wanted <= row.lastYear;
     });
-    if (run == kYearRuns.end()) {
+    if (run == kYearRuns.end())
         return std::nullopt;
-    }
-    if (run->wholeYearSign) {
+    if (run->wholeYearSign)
         return run->wholeYearSign;
-    }
     const auto month = monthFromName(monthText);
-    if (!month) {
+    if (!month)
         return std::nullopt;
-    }
     return signInTransitionYear(*year, *month, dayText);
 }
 

@@ -27,33 +27,27 @@ constexpr int daysInMonth(Month month, int year)
 
 std::optional<char32_t> FilterNameKey(char32_t code)
 {
-    if (code >= U'A' && code <= U'Z') {
+    if (code >= U'A' && code <= U'Z')
         return code;
-    }
-    if (code >= U'a' && code <= U'z') {
+    if (code >= U'a' && code <= U'z')
         return code - (U'a' - U'A');
-    }
-    if (code == kBackspaceKey || code == kEnterKey || code == kSpaceKey) {
+    if (code == kBackspaceKey || code == kEnterKey || code == kSpaceKey)
         return code;
-    }
     return std::nullopt;
 }
 
 Verdict ValidateInput(std::string_view name, int dayPosition, int monthPosition,
                       std::string_view yearText)
 {
-    if (name.empty()) {
+    if (name.empty())
         return Verdict::NameMissing;
-    }
     const auto month = monthFromPosition(monthPosition);
     const auto year = readWholeNumber(yearText);
-    if (!month || !year || dayPosition < 0 || dayPosition >= kDayCount) {
+    if (!month || !year || dayPosition < 0 || dayPosition >= kDayCount)
         return Verdict::BadDate;
-    }
     const int day = dayPosition + 1;
-    if (day <= daysInMonth(*month, *year)) {
+    if (day <= daysInMonth(*month, *year))
         return Verdict::Accepted;
-    }
     // Only February and the 30-day months can be too short, and each has its own message.
     return *month == Month::February ? Verdict::BadDate : Verdict::BadDay31;
 }

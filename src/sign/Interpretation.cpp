@@ -26,9 +26,8 @@ std::optional<std::string_view> InterpretationForSign(std::string_view sign)
 {
     const auto found = std::ranges::find_if(
         kInterpretations, [sign](const SignText& row) { return signName(row.sign) == sign; });
-    if (found == kInterpretations.end()) {
+    if (found == kInterpretations.end())
         return std::nullopt;
-    }
     return found->text;
 }
 

@@ -9,9 +9,8 @@ std::string SednaSign;
 void DetermineSednaSign(std::string_view yearText, std::string_view monthText,
                         std::string_view dayText)
 {
-    if (const auto sign = signOnDate(yearText, monthText, dayText)) {
+    if (const auto sign = signOnDate(yearText, monthText, dayText))
         SednaSign = signName(*sign);
-    }
 }
 
 } // namespace skyvarre

@@ -14,10 +14,9 @@ QString installedSpelling(const QString& family)
 {
     // The installed families do not change while the program runs.
     static const QStringList installed = QFontDatabase::families();
-    for (const QString& name : installed) {
+    for (const QString& name : installed)
         if (name.compare(family, Qt::CaseInsensitive) == 0)
             return name;
-    }
     return {};
 }
 

@@ -14,10 +14,10 @@ class QWidget;
 // The look the windows share, in one place.
 namespace skyvarre::look {
 
-inline constexpr QRgb kPeach = qRgb(255, 224, 192); // window background, banner text
-inline constexpr QRgb kDarkBlue = qRgb(0, 0, 192);  // top and bottom strips
-inline constexpr QRgb kNavy = qRgb(0, 0, 128);      // frames of frmReferFriend, About links
-inline constexpr QRgb kBlue = qRgb(0, 0, 255);      // ordinary text
+inline constexpr QRgb kPeach = qRgb(255, 224, 192);      // window background, banner text
+inline constexpr QRgb kDarkBlue = qRgb(0, 0, 192);       // top and bottom strips
+inline constexpr QRgb kNavy = qRgb(0, 0, 128);           // frames of frmReferFriend, About links
+inline constexpr QRgb kBlue = qRgb(0, 0, 255);           // ordinary text
 inline constexpr QRgb kButtonFace = qRgb(224, 224, 224); // command buttons
 inline constexpr QRgb kBlack = qRgb(0, 0, 0);            // the sign name on frmDisplay
 inline constexpr QRgb kWhite = qRgb(255, 255, 255);

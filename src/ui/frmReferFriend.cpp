@@ -54,12 +54,10 @@ QFont sansSerif(qreal points)
 std::size_t supportTextIndex(float r)
 {
     constexpr std::size_t kLast = referfriend::kSupportTexts.size() - 1;
-    if (!(r >= 0.0f)) {
+    if (!(r >= 0.0f))
         return 0;
-    }
-    if (r >= 1.0f) {
+    if (r >= 1.0f)
         return kLast;
-    }
     const auto k = static_cast<std::size_t>(r * static_cast<float>(kLast + 1));
     return std::min(k, kLast);
 }
@@ -77,9 +75,8 @@ constexpr int kLongestMessage = 2000;
 // An e-mail address holds no space; any other character is the user's to type.
 std::optional<char32_t> emailCharacter(char32_t character)
 {
-    if (character == U' ') {
+    if (character == U' ')
         return std::nullopt;
-    }
     return character;
 }
 
@@ -139,9 +136,8 @@ void frmReferFriend::applyLook()
         {m_ui->Label3, verdana(look::kLargePoints)},
         {m_ui->lblGoToHome, verdana(look::kNormalPoints, TextStyle::BoldUnderlined)},
     };
-    for (const auto& [widget, font] : fonts) {
+    for (const auto& [widget, font] : fonts)
         widget->setFont(font);
-    }
 
     m_ui->Frame2->setStyleSheet(kFrameStyle);
     m_ui->Frame6->setStyleSheet(kFrameStyle);
@@ -160,9 +156,8 @@ void frmReferFriend::setInitialTexts()
     m_ui->Label2->setText(referfriend::kSupportTexts[1]);
     m_ui->Check1->setText(referfriend::kVisitForumNow);
     m_ui->Label3->setText(referfriend::kOtherPrograms);
-    for (const FormField& field : m_formFields) {
+    for (const FormField& field : m_formFields)
         setFieldText(*field.widget, field.placeholder);
-    }
     // The message starts with a line break behind its prompt: that text is not
     // the prompt, so entering the field keeps it and an untouched form submits it.
     setFieldText(*m_ui->txtMessage,
@@ -177,9 +172,8 @@ void frmReferFriend::connectHandlers()
     // and that second run must see the box unticked and do nothing.
     connect(m_ui->Check1, &QCheckBox::toggled, this, &frmReferFriend::Check1_Click);
     connect(m_ui->lblGoToHome, &LinkLabel::clicked, this, &frmReferFriend::lblGoToHome_Click);
-    for (const FormField& field : m_formFields) {
+    for (const FormField& field : m_formFields)
         field.widget->installEventFilter(this);
-    }
 
     // The validators refuse spaces in the addresses however they arrive.
     m_ui->txtName->setMaxLength(kLongestName);
@@ -258,9 +252,8 @@ void frmReferFriend::closeEvent(QCloseEvent* event)
 
 void frmReferFriend::Check1_Click()
 {
-    if (!m_ui->Check1->isChecked()) {
+    if (!m_ui->Check1->isChecked())
         return;
-    }
     m_ui->Check1->setChecked(false);
     OpenHomePage();
 }
@@ -281,18 +274,16 @@ void frmReferFriend::formField_Focus(const FormField& field, Focus change)
         QTimer::singleShot(0, this, &frmReferFriend::clearPrompt);
     } else if (change == Focus::Lost) {
         m_promptToClear = nullptr;
-        if (trimmed.isEmpty()) {
+        if (trimmed.isEmpty())
             setFieldText(*field.widget, field.placeholder);
-        }
     }
 }
 
 void frmReferFriend::clearPrompt()
 {
     const FormField* field = std::exchange(m_promptToClear, nullptr);
-    if (field != nullptr && trimSpaces(fieldText(*field->widget)) == field->placeholder) {
+    if (field != nullptr && trimSpaces(fieldText(*field->widget)) == field->placeholder)
         setFieldText(*field->widget, QString());
-    }
 }
 
 bool frmReferFriend::formField_Drop(const FormField& field, QDropEvent& event)
@@ -300,9 +291,8 @@ bool frmReferFriend::formField_Drop(const FormField& field, QDropEvent& event)
     // Judged on what is dropped, not on the prompt it would join; a drop that
     // goes in replaces the prompt as typing does.
     auto* box = qobject_cast<QLineEdit*>(field.widget);
-    if (box != nullptr && refuseDrop(*box, event)) {
+    if (box != nullptr && refuseDrop(*box, event))
         return true;
-    }
     if (trimSpaces(fieldText(*field.widget)) == field.placeholder) {
         m_promptToClear = nullptr;
         setFieldText(*field.widget, QString());
@@ -321,9 +311,8 @@ void frmReferFriend::txtMessage_Change()
     // What goes past the longest message is cut off where it arrived, as a
     // one-line field cuts text at its maximum length.
     const int excess = m_ui->txtMessage->document()->characterCount() - 1 - kLongestMessage;
-    if (excess <= 0) {
+    if (excess <= 0)
         return;
-    }
     QTextCursor cursor = m_ui->txtMessage->textCursor();
     cursor.clearSelection();
     cursor.setPosition(std::max(0, cursor.position() - excess), QTextCursor::KeepAnchor);
@@ -336,21 +325,18 @@ bool frmReferFriend::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusIn:
     case QEvent::FocusOut:
         if (const FormField* field = formField(watched);
-            field != nullptr && isWithinWindow(*static_cast<QFocusEvent*>(event))) {
+            field != nullptr && isWithinWindow(*static_cast<QFocusEvent*>(event)))
             formField_Focus(*field, event->type() == QEvent::FocusIn ? Focus::Got : Focus::Lost);
-        }
         break;
     case QEvent::KeyPress:
     case QEvent::InputMethod:
         // Typing that comes before the prompt has gone replaces it all the same.
-        if (m_promptToClear != nullptr && watched == m_promptToClear->widget) {
+        if (m_promptToClear != nullptr && watched == m_promptToClear->widget)
             clearPrompt();
-        }
         break;
     case QEvent::Drop:
-        if (const FormField* field = formField(watched)) {
+        if (const FormField* field = formField(watched))
             return formField_Drop(*field, *static_cast<QDropEvent*>(event));
-        }
         break;
     default:
         break;
@@ -366,13 +352,11 @@ QString frmReferFriend::fieldText(const QWidget& field) const
         // text box holds them. The raw text, unlike toPlainText(), also keeps
         // non-breaking spaces as typed.
         QString text;
-        for (const QChar character : m_ui->txtMessage->document()->toRawText()) {
-            if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) {
+        for (const QChar character : m_ui->txtMessage->document()->toRawText())
+            if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator)
                 text += QStringLiteral("\r\n");
-            } else {
+            else
                 text += character;
-            }
-        }
         return text;
     }
     return static_cast<const QLineEdit&>(field).text();
@@ -389,11 +373,9 @@ void frmReferFriend::setFieldText(QWidget& field, const QString& text)
 
 const frmReferFriend::FormField* frmReferFriend::formField(const QObject* watched) const
 {
-    for (const FormField& field : m_formFields) {
-        if (field.widget == watched) {
+    for (const FormField& field : m_formFields)
+        if (field.widget == watched)
             return &field;
-        }
-    }
     return nullptr;
 }
 

@@ -32,11 +32,9 @@ constexpr std::array kLinks = {
 
 constexpr bool rowsFollowThePages()
 {
-    for (std::size_t row = 0; row < kLinks.size(); ++row) {
-        if (static_cast<std::size_t>(kLinks[row].page) != row) {
+    for (std::size_t row = 0; row < kLinks.size(); ++row)
+        if (static_cast<std::size_t>(kLinks[row].page) != row)
             return false;
-        }
-    }
     return kLinks.size() == static_cast<std::size_t>(Page::CoBrand) + 1;
 }
 static_assert(rowsFollowThePages(), "one link row per page, in the order of Page");

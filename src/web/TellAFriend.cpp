@@ -53,9 +53,8 @@ QString encodeQueryValue(QStringView value)
 TellAFriendFields tellAFriendPlaceholders()
 {
     TellAFriendFields placeholders;
-    for (const FieldCheck& check : kFieldChecks) {
+    for (const FieldCheck& check : kFieldChecks)
         placeholders.*check.field = check.placeholder.toString();
-    }
     return placeholders;
 }
 
@@ -63,12 +62,10 @@ QString trimSpaces(const QString& text)
 {
     qsizetype first = 0;
     qsizetype end = text.size();
-    while (first < end && text.at(first) == u' ') {
+    while (first < end && text.at(first) == u' ')
         ++first;
-    }
-    while (end > first && text.at(end - 1) == u' ') {
+    while (end > first && text.at(end - 1) == u' ')
         --end;
-    }
     return text.mid(first, end - first);
 }
 

@@ -86,9 +86,8 @@ protected:
 TEST_P(UpdateReminderAtStart, asksRecordsAndOpensAsTheRecordedDateSays)
 {
     const Start& start = GetParam();
-    if (start.recorded) {
+    if (start.recorded)
         SettingsStore(iniPath()).setReminderDate(*start.recorded);
-    }
     m_prompts.answer = start.answer;
 
     {
@@ -181,9 +180,8 @@ TEST(UpdateReminder, asksAgainOnlyFifteenDaysAfterTheLastQuestion)
     test::UrlRecorder browser;
 
     // Each start one day later than the last, for a month, from the first start on.
-    for (int day = 0; day <= 30; ++day) {
+    for (int day = 0; day <= 30; ++day)
         UpdateReminder(settings, FixedClock(kToday.addDays(day)), prompts);
-    }
 
     // Recorded on day 0, asked on day 15 and day 30.
     EXPECT_EQ(prompts.questions.size(), 2);

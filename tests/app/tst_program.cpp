@@ -144,8 +144,7 @@ void tst_Program::cleanup()
 QString tst_Program::state() const
 {
     return QStringLiteral("input %1, result %2, farewell %3")
-        .arg(describe(m_program->existingFrmMain()),
-             describe(m_program->existingFrmDisplay()),
+        .arg(describe(m_program->existingFrmMain()), describe(m_program->existingFrmDisplay()),
              describe(m_program->existingFrmReferFriend()));
 }
 

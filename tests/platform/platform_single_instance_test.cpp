@@ -65,9 +65,8 @@ public:
     // Starts the copy and returns its answer.
     QByteArray start()
     {
-        if (!waitUntilReady()) {
+        if (!waitUntilReady())
             return "not ready";
-        }
         ask();
         return answer();
     }
@@ -89,11 +88,9 @@ public:
 private:
     QByteArray readLine()
     {
-        while (!m_process.canReadLine()) {
-            if (!m_process.waitForReadyRead(kWaitMs)) {
+        while (!m_process.canReadLine())
+            if (!m_process.waitForReadyRead(kWaitMs))
                 return "no answer";
-            }
-        }
         return m_process.readLine().trimmed();
     }
 
@@ -142,16 +139,13 @@ TEST_F(SingleInstance, ofCopiesStartedAtTheSameMomentExactlyOneRuns)
     constexpr int kCopies = 3;
     for (int round = 0; round < kRounds; ++round) {
         std::vector<std::unique_ptr<Copy>> copies;
-        for (int index = 0; index < kCopies; ++index) {
+        for (int index = 0; index < kCopies; ++index)
             copies.push_back(std::make_unique<Copy>(m_runtimeFolder.path()));
-        }
         // Every copy is up and waiting; then all ask at once.
-        for (auto& copy : copies) {
+        for (auto& copy : copies)
             ASSERT_TRUE(copy->waitUntilReady());
-        }
-        for (auto& copy : copies) {
+        for (auto& copy : copies)
             copy->ask();
-        }
         int running = 0;
         for (auto& copy : copies) {
             const QByteArray answer = copy->answer();
@@ -159,9 +153,8 @@ TEST_F(SingleInstance, ofCopiesStartedAtTheSameMomentExactlyOneRuns)
             running += answer == "running" ? 1 : 0;
         }
         EXPECT_EQ(running, 1) << "in round " << round;
-        for (auto& copy : copies) {
+        for (auto& copy : copies)
             EXPECT_TRUE(copy->quit());
-        }
     }
 }
 

@@ -19,9 +19,8 @@ int main(int argc, char** argv)
     std::fflush(stdout);
 
     std::string line;
-    if (!std::getline(std::cin, line)) {
+    if (!std::getline(std::cin, line))
         return 1;
-    }
     std::puts(guard.anotherCopyIsRunning() ? "refused" : "running");
     std::fflush(stdout);
 

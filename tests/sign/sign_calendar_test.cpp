@@ -56,11 +56,9 @@ constexpr std::array kTransitionYears = {1965, 1966, 1967, 1968, 2023, 2024};
 // Day numbers past a month's end (30 February) fall between the same periods as real days.
 std::string ExpectedSign(const Date& date)
 {
-    for (const Period& period : kPeriods) {
-        if (period.first <= date && date <= period.last) {
+    for (const Period& period : kPeriods)
+        if (period.first <= date && date <= period.last)
             return period.sign;
-        }
-    }
     return "(outside every period)";
 }
 

@@ -17,7 +17,10 @@ class FakeWindowHost : public WindowHost
 public:
     Prompts& prompts() override { return fakePrompts; }
     RandomSource& random() override { return fakeRandom; }
-    frmDisplay& frmDisplayInstance() override { qFatal("this test does not expect the result window"); }
+    frmDisplay& frmDisplayInstance() override
+    {
+        qFatal("this test does not expect the result window");
+    }
     void showResult() override { ++showResultCalls; }
     void goBack() override { ++goBackCalls; }
     void showFarewell() override { ++showFarewellCalls; }

@@ -66,10 +66,9 @@ QString announcedName(QAccessibleInterface& control)
 {
 #ifdef Q_OS_UNIX
     if (control.role() == QAccessible::ComboBox) {
-        for (const auto& [other, relation] : control.relations(QAccessible::Label)) {
+        for (const auto& [other, relation] : control.relations(QAccessible::Label))
             if (other->role() == QAccessible::StaticText)
                 return other->text(QAccessible::Name);
-        }
         return QString();
     }
 #endif
@@ -82,10 +81,9 @@ QList<QAccessibleInterface*> accessibilityTree(QAccessibleInterface& root)
     QList<QAccessibleInterface*> found{&root};
     for (qsizetype next = 0; next < found.size(); ++next) {
         QAccessibleInterface& node = *found[next];
-        for (int index = 0; index < node.childCount(); ++index) {
+        for (int index = 0; index < node.childCount(); ++index)
             if (QAccessibleInterface* child = node.child(index))
                 found.append(child);
-        }
     }
     return found;
 }
@@ -101,10 +99,9 @@ QList<QAccessibleInterface*> accessibilityTree(QWidget& window)
 // The interface of the control or menu item with that object name.
 QAccessibleInterface* findControl(QWidget& window, const QString& name)
 {
-    for (QAccessibleInterface* node : accessibilityTree(window)) {
+    for (QAccessibleInterface* node : accessibilityTree(window))
         if (node->object() != nullptr && node->object()->objectName() == name)
             return node;
-    }
     return nullptr;
 }
 
@@ -191,10 +188,9 @@ void tst_Accessibility::everyControlAUserCanReadOrUseHasANameOfItsOwn()
 
     // The walk must have reached every control the keyboard reaches, or the
     // check above proves nothing about the ones it missed.
-    for (const QWidget* control : shown->findChildren<QWidget*>()) {
+    for (const QWidget* control : shown->findChildren<QWidget*>())
         if (control->window() == shown.get() && (control->focusPolicy() & Qt::TabFocus) != 0)
             QVERIFY2(reached.contains(control), qPrintable(control->objectName()));
-    }
 }
 
 void tst_Accessibility::controlsAreAnnouncedByTheirPurpose_data()

@@ -48,9 +48,8 @@ public:
     {
         ++closeAllAndEndCalls;
         const auto windows = QApplication::topLevelWidgets();
-        for (QWidget* window : windows) {
+        for (QWidget* window : windows)
             window->close();
-        }
     }
 };
 
@@ -62,9 +61,8 @@ public:
     void showMessage(const QString& text, MessageIcon icon) override
     {
         messages.append({text, icon});
-        if (taker != nullptr) {
+        if (taker != nullptr)
             taker->setFocus(Qt::OtherFocusReason);
-        }
     }
 
     Answer askYesNo(const QString& /*text*/) override { return Answer::No; }
@@ -83,9 +81,8 @@ public:
 
 QString textOf(const QWidget* field)
 {
-    if (const auto* message = qobject_cast<const QPlainTextEdit*>(field)) {
+    if (const auto* message = qobject_cast<const QPlainTextEdit*>(field))
         return message->toPlainText();
-    }
     return qobject_cast<const QLineEdit*>(field)->text();
 }
 
@@ -191,9 +188,8 @@ void tst_frmReferFriend::opensWithItsPromptsAndTheFocusOnExit()
 
     const QStringList expected = {"Your Name", "Your Email Address", "Your Message\n",
                                   "Friend's Name", "Friend's Email Address"};
-    for (qsizetype i = 0; i < kFieldNames.size(); ++i) {
+    for (qsizetype i = 0; i < kFieldNames.size(); ++i)
         QCOMPARE(textOf(window.findChild<QWidget*>(kFieldNames[i])), expected[i]);
-    }
 }
 
 void tst_frmReferFriend::tabVisitsTheControlsInTheirOrder()
@@ -413,9 +409,8 @@ void tst_frmReferFriend::spaceArrivingOtherwiseInAnEmailField()
     QVERIFY(showActive(window));
     host.takingPrompts.taker = window.findChild<QPushButton*>("cmdClose");
     auto* control = window.findChild<QLineEdit*>(field);
-    if (arrival != Arrival::DropOnThePrompt) {
+    if (arrival != Arrival::DropOnThePrompt)
         control->setFocus(Qt::MouseFocusReason);
-    }
     QApplication::clipboard()->setText(text);
 
     switch (arrival) {
@@ -630,9 +625,8 @@ void tst_frmReferFriend::submissionChecks()
     QVERIFY(showActive(window));
     // In the order of kFieldNames.
     const QStringList texts = {name, email, "Hello\n", "Bob", friendEmail};
-    for (qsizetype i = 0; i < kFieldNames.size(); ++i) {
+    for (qsizetype i = 0; i < kFieldNames.size(); ++i)
         setTextOf(window.findChild<QWidget*>(kFieldNames[i]), texts[i]);
-    }
     const QString earlierAddress = QStringLiteral("http://earlier.example/");
     TellAFriendAddress = earlierAddress;
 
@@ -644,9 +638,8 @@ void tst_frmReferFriend::submissionChecks()
     QCOMPARE(TellAFriendEntry.message, QStringLiteral("Hello\r\n"));
     QCOMPARE(TellAFriendEntry.friendName, QStringLiteral("Bob"));
     QCOMPARE(TellAFriendEntry.friendEmail, friendEmail.trimmed());
-    for (qsizetype i = 0; i < kFieldNames.size(); ++i) {
+    for (qsizetype i = 0; i < kFieldNames.size(); ++i)
         QCOMPARE(textOf(window.findChild<QWidget*>(kFieldNames[i])), texts[i]);
-    }
     QCOMPARE(QApplication::focusWidget(), window.findChild<QPushButton*>("cmdSubmit"));
 
     if (message.isEmpty()) {
@@ -729,11 +722,10 @@ void tst_frmReferFriend::closing()
     QFETCH(int, callsWhenHostClosesEverything);
 
     const auto leave = [byExitButton](frmReferFriend& window) {
-        if (byExitButton) {
+        if (byExitButton)
             QTest::mouseClick(window.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
-        } else {
+        else
             window.close();
-        }
     };
 
     FakeWindowHost recordingHost;

@@ -39,10 +39,9 @@ QStringList outcome(const FakeWindowHost& host, const OpenedPages& pages, const 
         {host.showFarewellCalls, "farewell shown"},  {host.showAboutCalls, "About shown"},
         {host.closeAllAndEndCalls, "program ended"},
     };
-    for (const auto& [count, move] : moves) {
+    for (const auto& [count, move] : moves)
         for (int time = 0; time < count; ++time)
             effects.append(QString::fromLatin1(move));
-    }
     if (!window.isVisible())
         effects.append(QStringLiteral("closed"));
     return effects;

@@ -140,10 +140,9 @@ void tst_LinkLabel::aFocusedLinkIsFramedInItsTextColour()
     // Is any of the link's left edge in its text colour?
     const auto leftEdgeIsFramed = [link] {
         const QImage drawn = link->grab().toImage();
-        for (int y = 0; y < drawn.height(); ++y) {
+        for (int y = 0; y < drawn.height(); ++y)
             if (drawn.pixelColor(0, y) == QColor(Qt::yellow))
                 return true;
-        }
         return false;
     };
     QVERIFY(!leftEdgeIsFramed());

@@ -132,8 +132,8 @@ void tst_MessageBoxPrompts::questionOffersYesAndNoWithYesAsDefault()
     // together with the box's own.
     Answer answer = Answer::Yes;
     QTimer::singleShot(0, [&] {
-        answer = prompts.askYesNo(QStringLiteral(
-            "There maybe an update to this software available\rDo you want to check for an update?"));
+        answer = prompts.askYesNo(QStringLiteral("There maybe an update to this software "
+                                                 "available\rDo you want to check for an update?"));
         QCoreApplication::quit();
     });
     QCoreApplication::exec();

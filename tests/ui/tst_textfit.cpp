@@ -336,15 +336,13 @@ void tst_TextFit::everyTextAWindowShowsIsMeasured()
     const std::unique_ptr<QWidget> shown = buildWindow(window, host);
 
     QStringList shownTexts;
-    for (const QWidget* control : shown->findChildren<QWidget*>()) {
+    for (const QWidget* control : shown->findChildren<QWidget*>())
         if (control->window() == shown.get() && showsText(*control))
             shownTexts.append(control->objectName());
-    }
     QStringList measured;
-    for (const TextRow& row : textRows()) {
+    for (const TextRow& row : textRows())
         if (row.window == window)
             measured.append(QString::fromLatin1(row.control));
-    }
     measured.removeDuplicates();
     shownTexts.sort();
     measured.sort();

@@ -19,9 +19,8 @@ UrlRecorder::~UrlRecorder()
 void UrlRecorder::record(const QUrl& url)
 {
     m_opened.append(url.toEncoded());
-    if (m_onOpen) {
+    if (m_onOpen)
         m_onOpen();
-    }
 }
 
 } // namespace skyvarre::test

@@ -5,13 +5,17 @@
 include(GNUInstallDirs)
 
 set(SKYVARRE_APP_ID org.skyvarre.Skyvarre)
+set(SKYVARRE_PUBLISHER "Varnholt Softwares")
 
-# Debian installs into /usr/bin next to system libraries only: no run path.
-set_target_properties(skyvarre PROPERTIES INSTALL_RPATH "")
-
-install(TARGETS skyvarre
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-    BUNDLE DESTINATION .)
+if(WIN32)
+    include(cmake/WindowsPackage.cmake)
+else()
+    # Debian installs into /usr/bin next to system libraries only: no run path.
+    set_target_properties(skyvarre PROPERTIES INSTALL_RPATH "")
+    install(TARGETS skyvarre
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        BUNDLE DESTINATION .)
+endif()
 
 if(UNIX AND NOT APPLE)
     install(FILES packaging/${SKYVARRE_APP_ID}.desktop
@@ -46,7 +50,7 @@ if(UNIX AND NOT APPLE)
 endif()
 
 set(CPACK_PACKAGE_NAME skyvarre)
-set(CPACK_PACKAGE_VENDOR "Varnholt Softwares")
+set(CPACK_PACKAGE_VENDOR ${SKYVARRE_PUBLISHER})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
 # The package's long description, below the summary line. CPack copies the
@@ -59,7 +63,7 @@ in which zodiac sign the distant solar-system body Sedna stood on that day
 Its web links, update reminder and refer-a-friend form only hand addresses to
 the desktop's browser; the program itself has no network code.]=])
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_PACKAGE_CONTACT "Varnholt Softwares <support@skyvarre.example>")
+set(CPACK_PACKAGE_CONTACT "${SKYVARRE_PUBLISHER} <support@skyvarre.example>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

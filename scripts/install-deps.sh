@@ -2,9 +2,12 @@
 # Installs the Debian 12 packages that Skyvarre needs, and only those that are
 # missing. Safe to run again and again.
 #
-# Usage: scripts/install-deps.sh run    what building and running the program need
-#        scripts/install-deps.sh test   that, and everything the tests, checks,
-#                                       benchmarks and measurements use
+# Usage: scripts/install-deps.sh run      what building and running the program need
+#        scripts/install-deps.sh test     that, and everything the tests, checks,
+#                                         benchmarks and measurements use, the
+#                                         Windows build's among them
+#        scripts/install-deps.sh windows  what the Windows build, its installer
+#                                         and its tests under Wine need
 set -euo pipefail
 
 run_packages=(
@@ -28,11 +31,25 @@ test_packages=(
     valgrind hyperfine time
 )
 
+windows_packages=(
+    # the MinGW-w64 cross-compiler, and Qt's host tools (moc, uic, rcc) that
+    # the Windows build of Qt and of the program run here
+    g++-mingw-w64-x86-64-posix mingw-w64-tools cmake ninja-build perl dpkg-dev
+    qt6-base-dev qt6-base-dev-tools
+    # the installer, and Debian's licence texts that go into it
+    nsis base-files
+    # the tests under Wine on a private X server
+    # (fonts-wine: the faces Windows has and Wine draws its menus and message boxes in)
+    wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick tesseract-ocr tesseract-ocr-eng
+    xclip icoutils python3
+)
+
 case "${1:-}" in
 run) packages=("${run_packages[@]}") ;;
-test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}") ;;
+windows) packages=("${windows_packages[@]}") ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|windows" >&2
     exit 2
     ;;
 esac

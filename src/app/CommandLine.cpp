@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "platform/ConsoleAnswer.h"
 #include "platform/ExecutableName.h"
 #include "ui/Version.h"
 
@@ -56,12 +57,14 @@ QString helpText(const QString& program, const QList<QCommandLineOption>& option
     return text;
 }
 
-// The one place the command line's answers leave the program. A build without
-// a console (a GUI executable on Windows) would show them another way here.
+// The one place the command line's answers leave the program: where its user
+// reads them on this platform (a message box for a Windows GUI program).
 void tellUser(const EarlyEnd& end)
 {
-    QTextStream(stdout) << end.output;
-    QTextStream(stderr) << end.error;
+    if (!end.output.isEmpty())
+        giveConsoleAnswer(AnswerStream::Output, end.output);
+    if (!end.error.isEmpty())
+        giveConsoleAnswer(AnswerStream::Error, end.error);
 }
 
 // Qt ends a start whose platform plugin could not connect with a fatal
@@ -95,8 +98,8 @@ std::optional<EarlyEnd> earlyEndFor(const QStringList& arguments)
     parser.addOptions({help, version});
 
     const auto mistake = [&program](const QString& what) {
-        return EarlyEnd{kMistake, {}, program + u": "_s + what + u" See '"_s + program +
-                                          u" --help'.\n"_s};
+        return EarlyEnd{
+            kMistake, {}, program + u": "_s + what + u" See '"_s + program + u" --help'.\n"_s};
     };
     if (!parser.parse(withoutQtOptions(arguments)))
         return mistake(parser.errorText());

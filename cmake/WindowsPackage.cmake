@@ -1,0 +1,51 @@
+# Skyvarre for Windows: the resources of skyvarre.exe, and a program folder
+# that runs as it is (cmake --install): the executable, Qt's DLLs with only
+# the plugins the program uses, the MinGW runtime, and the licence texts.
+# scripts/windows.sh turns that folder into the installer and the zip.
+
+enable_language(RC)
+set(SKYVARRE_ICO ${PROJECT_SOURCE_DIR}/packaging/windows/skyvarre.ico)
+configure_file(packaging/windows/skyvarre.rc.in ${CMAKE_CURRENT_BINARY_DIR}/packaging/skyvarre.rc @ONLY)
+target_sources(skyvarre PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/packaging/skyvarre.rc)
+
+install(TARGETS skyvarre RUNTIME DESTINATION .)
+install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+    DESTINATION .)
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+
+# The C++ runtime the compiler links against, from the compiler's own folders.
+foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+        OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${runtime_path}" OR NOT EXISTS "${runtime_path}")
+        message(FATAL_ERROR "The compiler does not know where ${runtime} is")
+    endif()
+    install(FILES ${runtime_path} DESTINATION .)
+endforeach()
+
+# Licence-clean: our licence, and for what is shipped besides, its licence and
+# where its source comes from. The texts are Debian's, from the packages the
+# build used.
+install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
+# The version of Debian's source package that Qt was built from, as the
+# build script recorded it beside that Qt.
+file(READ ${QT6_INSTALL_PREFIX}/qt-source-version.txt SKYVARRE_QT_SOURCE_VERSION)
+string(STRIP "${SKYVARRE_QT_SOURCE_VERSION}" SKYVARRE_QT_SOURCE_VERSION)
+configure_file(packaging/windows/THIRD-PARTY.txt.in
+    ${CMAKE_CURRENT_BINARY_DIR}/packaging/THIRD-PARTY.txt @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/THIRD-PARTY.txt DESTINATION licenses)
+install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME LGPL-3.0.txt)
+install(FILES /usr/share/common-licenses/GPL-3 DESTINATION licenses RENAME GPL-3.0.txt)
+install(FILES /usr/share/doc/libqt6core6/copyright
+    DESTINATION licenses RENAME qt6-base-copyright.txt)
+install(FILES /usr/share/doc/mingw-w64-common/copyright
+    DESTINATION licenses RENAME mingw-w64-copyright.txt)
+install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright
+    DESTINATION licenses RENAME gcc-runtime-copyright.txt)
+
+# What the installer says of the program (scripts/windows.sh builds it).
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/packaging/installer-settings.nsh
+    "!define VERSION \"${PROJECT_VERSION}\"\n"
+    "!define PUBLISHER \"${SKYVARRE_PUBLISHER}\"\n"
+    "!define ICON \"${SKYVARRE_ICO}\"\n")

@@ -1,0 +1,22 @@
+# Test programs of a Windows build run under Wine on this machine: CTest
+# starts each through a wrapper that gives it the build's Wine prefix and
+# finds Qt's and the compiler's DLLs for it.
+set(SKYVARRE_WINEPREFIX ${CMAKE_BINARY_DIR}/wine)
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
+    OUTPUT_VARIABLE compiler_runtime OUTPUT_STRIP_TRAILING_WHITESPACE)
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.dll
+    OUTPUT_VARIABLE thread_runtime OUTPUT_STRIP_TRAILING_WHITESPACE)
+get_filename_component(compiler_runtime ${compiler_runtime} DIRECTORY)
+get_filename_component(thread_runtime ${thread_runtime} DIRECTORY)
+# Wine sees the Linux file system as drive Z:.
+set(dll_folders "")
+foreach(folder ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} ${compiler_runtime} ${thread_runtime})
+    string(REPLACE "/" "\\" folder "Z:${folder}")
+    list(APPEND dll_folders "${folder}")
+endforeach()
+list(JOIN dll_folders ";" SKYVARRE_WINE_DLL_FOLDERS)
+string(REPLACE "/" "\\" SKYVARRE_WINE_QT_PLUGINS "Z:${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
+    @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+    WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)

@@ -68,6 +68,11 @@ wrestool -l "$installed/skyvarre.exe" | grep -- '--type=14' >/dev/null || fail "
 strings -el "$installed/skyvarre.exe" | grep -x 'Skyvarre' >/dev/null || fail "no product name in the version information"
 strings -el "$installed/skyvarre.exe" | grep -x '1.15' >/dev/null || fail "no version 1.15 in the version information"
 
+# Started with its output going somewhere (here a pipe), the GUI program
+# answers there rather than in a message box.
+version=$(wine "$installed/skyvarre.exe" --version | tr -d '\r')
+[ "$version" = "Skyvarre 1.15" ] || fail "--version answered '$version'"
+
 caption='^Skyvarre v1\.15$'
 echo "== a lookup"
 wine "$installed/skyvarre.exe" 2>"$session/program.log" &
@@ -135,7 +140,7 @@ farewell=$(step="Exit" wait_for_other_window "$caption" "$input" "$result" "$abo
 # It must paint itself with no input event to prompt it: its navy frame
 # appears where the window it replaced showed something else.
 frame_point=$(python3 -c "print(f'{round(20 * $scale)}+{round(260 * $scale)}')")
-frame_colour() { import -window "$farewell" -crop "1x1+$frame_point" -format '%[hex:p{0,0}]' info:; }
+frame_colour() { import -window "$farewell" -crop "1x1+$frame_point" -depth 8 -format '%[hex:p{0,0}]' info:; }
 for _ in $(seq 100); do [ "$(frame_colour)" = 000080 ] && break; sleep 0.2; done
 [ "$(frame_colour)" = 000080 ] || fail "the farewell window was not painted"
 screenshot "$farewell" frmReferFriend

@@ -14,15 +14,8 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 
-# The C++ runtime the compiler links against, from the compiler's own folders.
-foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
-        OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(NOT IS_ABSOLUTE "${runtime_path}" OR NOT EXISTS "${runtime_path}")
-        message(FATAL_ERROR "The compiler does not know where ${runtime} is")
-    endif()
-    install(FILES ${runtime_path} DESTINATION .)
-endforeach()
+include(cmake/windows/Runtime.cmake)
+install(FILES ${SKYVARRE_MINGW_RUNTIME} DESTINATION .)
 
 # Licence-clean: our licence, and for what is shipped besides, its licence and
 # where its source comes from. The texts are Debian's, from the packages the

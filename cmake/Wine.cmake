@@ -2,15 +2,16 @@
 # starts each through a wrapper that gives it the build's Wine prefix and
 # finds Qt's and the compiler's DLLs for it.
 set(SKYVARRE_WINEPREFIX ${CMAKE_BINARY_DIR}/wine)
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
-    OUTPUT_VARIABLE compiler_runtime OUTPUT_STRIP_TRAILING_WHITESPACE)
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.dll
-    OUTPUT_VARIABLE thread_runtime OUTPUT_STRIP_TRAILING_WHITESPACE)
-get_filename_component(compiler_runtime ${compiler_runtime} DIRECTORY)
-get_filename_component(thread_runtime ${thread_runtime} DIRECTORY)
+include(${CMAKE_CURRENT_LIST_DIR}/windows/Runtime.cmake)
+set(runtime_folders "")
+foreach(runtime ${SKYVARRE_MINGW_RUNTIME})
+    get_filename_component(folder ${runtime} DIRECTORY)
+    list(APPEND runtime_folders ${folder})
+endforeach()
+list(REMOVE_DUPLICATES runtime_folders)
 # Wine sees the Linux file system as drive Z:.
 set(dll_folders "")
-foreach(folder ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} ${compiler_runtime} ${thread_runtime})
+foreach(folder ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} ${runtime_folders})
     string(REPLACE "/" "\\" folder "Z:${folder}")
     list(APPEND dll_folders "${folder}")
 endforeach()

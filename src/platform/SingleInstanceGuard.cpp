@@ -2,6 +2,8 @@
 
 #include "UserLocations.h"
 
+#include <chrono>
+
 namespace skyvarre {
 
 namespace {

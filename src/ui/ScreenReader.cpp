@@ -151,6 +151,14 @@ public:
     }
 };
 
+// As Qt has it on Unix: a list's label names it through its relation, and
+// the list's own name is its entry.
+#ifdef Q_OS_UNIX
+constexpr bool kListNamedByEntry = true;
+#else
+constexpr bool kListNamedByEntry = false;
+#endif
+
 // A drop-down list as Qt presents it, and its shown entry as read-only text.
 // Orca reads a list's entry through the selection interface, which Qt 6.4
 // does not offer, or else as the list's text; and it speaks a change of text
@@ -194,13 +202,7 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-#ifdef Q_OS_UNIX
-        // As Qt has it on Unix: the list's label names it through its
-        // relation, and the list's own name is its entry.
-        if (kind == QAccessible::Name)
-            return entry();
-#endif
-        if (kind == QAccessible::Value)
+        if (kind == QAccessible::Value || (kind == QAccessible::Name && kListNamedByEntry))
             return entry();
         return QAccessibleWidget::text(kind);
     }
@@ -213,10 +215,7 @@ public:
         return state;
     }
 
-    QStringList actionNames() const override
-    {
-        return {showMenuAction(), pressAction()};
-    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
 
     void doAction(const QString& action) override
     {
@@ -228,10 +227,7 @@ public:
             list().showPopup();
     }
 
-    QStringList keyBindingsForAction(const QString& /*action*/) const override
-    {
-        return {};
-    }
+    QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
 
     void selection(int index, int* start, int* end) const override
     {
@@ -239,31 +235,15 @@ public:
         *end = index == 0 && selectionCount() == 1 ? characterCount() : 0;
     }
 
-    int selectionCount() const override
-    {
-        return list().hasFocus() && !entry().isEmpty() ? 1 : 0;
-    }
+    int selectionCount() const override { return list().hasFocus() && !entry().isEmpty() ? 1 : 0; }
 
     // The entry is only ever chosen, never edited.
-    void addSelection(int /*start*/, int /*end*/) override
-    {
-    }
-    void removeSelection(int /*index*/) override
-    {
-    }
-    void setSelection(int /*index*/, int /*start*/, int /*end*/) override
-    {
-    }
-    int cursorPosition() const override
-    {
-        return 0;
-    }
-    void setCursorPosition(int /*position*/) override
-    {
-    }
-    void scrollToSubstring(int /*start*/, int /*end*/) override
-    {
-    }
+    void addSelection(int /*start*/, int /*end*/) override {}
+    void removeSelection(int /*index*/) override {}
+    void setSelection(int /*index*/, int /*start*/, int /*end*/) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int /*position*/) override {}
+    void scrollToSubstring(int /*start*/, int /*end*/) override {}
 
     QString text(int start, int end) const override
     {
@@ -274,20 +254,11 @@ public:
         return shown.mid(start, end - start);
     }
 
-    int characterCount() const override
-    {
-        return static_cast<int>(entry().size());
-    }
+    int characterCount() const override { return static_cast<int>(entry().size()); }
 
-    QRect characterRect(int /*offset*/) const override
-    {
-        return {};
-    }
+    QRect characterRect(int /*offset*/) const override { return {}; }
 
-    int offsetAtPoint(const QPoint& /*point*/) const override
-    {
-        return -1;
-    }
+    int offsetAtPoint(const QPoint& /*point*/) const override { return -1; }
 
     QString attributes(int /*offset*/, int* start, int* end) const override
     {
@@ -297,14 +268,8 @@ public:
     }
 
 private:
-    QComboBox& list() const
-    {
-        return *static_cast<QComboBox*>(widget());
-    }
-    QString entry() const
-    {
-        return list().currentText();
-    }
+    QComboBox& list() const { return *static_cast<QComboBox*>(widget()); }
+    QString entry() const { return list().currentText(); }
 };
 
 #endif // QT_VERSION < 6.5

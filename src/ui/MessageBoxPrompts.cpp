@@ -9,17 +9,6 @@ namespace skyvarre {
 
 namespace {
 
-QMessageBox::Icon boxIcon(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Critical:
-        return QMessageBox::Critical;
-    }
-    return QMessageBox::Information;
-}
-
 // The program's texts break lines with a lone carriage return, which a Qt
 // label does not show as a line break.
 QString withLineBreaks(QString text)
@@ -35,8 +24,9 @@ void MessageBoxPrompts::showMessage(const QString& text, MessageIcon icon)
 {
     // Owned by the active window so that it comes up over it, as a message
     // box belongs to the window that shows it.
-    QMessageBox box(boxIcon(icon), look::kMessageTitle, withLineBreaks(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(
+        icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+        look::kMessageTitle, withLineBreaks(text), QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

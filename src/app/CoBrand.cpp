@@ -19,21 +19,12 @@ std::int16_t coBrandNumber(float r)
 void CoBrand_Randomize(frmMain& window, RandomSource& random)
 {
     const std::int16_t intCoBrandRandomNumber = coBrandNumber(random.next());
-    switch (intCoBrandRandomNumber) {
-    case 1:
-    case 3:
-    case 5:
-        window.bringToFront(frmMain::PromotionLabel::CoBrand);
-        break;
-    case 2:
-    case 4:
-    case 6:
-        window.bringToFront(frmMain::PromotionLabel::FullBrand);
-        break;
-    default:
-        // 7: the order in which the window was built stays.
-        break;
-    }
+    // Odd numbers bring the co-brand label forward, even ones the full-brand
+    // label; 7 leaves the order in which the window was built.
+    if (intCoBrandRandomNumber < 1 || intCoBrandRandomNumber > 6)
+        return;
+    window.bringToFront(intCoBrandRandomNumber % 2 == 1 ? frmMain::PromotionLabel::CoBrand
+                                                        : frmMain::PromotionLabel::FullBrand);
 }
 
 } // namespace skyvarre

@@ -48,18 +48,16 @@ void frmAbout::applyLook()
     for (const auto& [control, font] : fonts)
         control->setFont(font);
 
+    // The caption and the links are navy and take the size of their text.
     for (QWidget* navyText :
-         std::initializer_list<QWidget*>{m_ui->Label2, m_ui->lblHomePage, m_ui->Label5})
+         std::initializer_list<QWidget*>{m_ui->Label2, m_ui->lblHomePage, m_ui->Label5}) {
         setTextColour(*navyText, kNavy);
+        navyText->adjustSize();
+    }
     setTextColour(*m_ui->Label1, kBlue);
     setTextColour(*m_ui->Label6, kBlue);
     fillBackground(*m_ui->Line2, kBlue);
     setButtonFace(*m_ui->cmdOK);
-
-    // These labels take the size of their text.
-    for (QWidget* label :
-         std::initializer_list<QWidget*>{m_ui->Label2, m_ui->lblHomePage, m_ui->Label5})
-        label->adjustSize();
 }
 
 void frmAbout::connectHandlers()

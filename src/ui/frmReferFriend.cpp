@@ -41,14 +41,6 @@ const QString kFrameStyle =
         .arg(QColor(look::kNavy).name(), QColor(look::kButtonFace).name(),
              QColor(look::kWhite).name());
 
-QFont sansSerif(qreal points)
-{
-    QFont font = windowFont(look::kSansSerif, points);
-    font.setBold(false);
-    font.setUnderline(false);
-    return font;
-}
-
 // k = the integer part of r x 4 in single precision. Values outside [0, 1)
 // cannot come from the generator but must not index past the table either.
 std::size_t supportTextIndex(float r)
@@ -120,17 +112,11 @@ void frmReferFriend::applyLook()
 
     // Every control inside a frame gets a font of its own, so that none takes
     // over the frame's bold caption font.
-    const QFont field = verdana(look::kNormalPoints);
     const QFont frameCaption = verdana(look::kTitlePoints, TextStyle::Bold);
     const std::pair<QWidget*, QFont> fonts[] = {
-        {m_ui->Label1, sansSerif(18)},
+        {m_ui->Label1, windowFont(look::kSansSerif, 18)},
         {m_ui->Label2, verdana(look::kTitlePoints, TextStyle::Bold)},
         {m_ui->Frame2, frameCaption},
-        {m_ui->txtName, field},
-        {m_ui->txtEmail, field},
-        {m_ui->txtFriendName, field},
-        {m_ui->txtFriendEmail, field},
-        {m_ui->txtMessage, field},
         {m_ui->cmdSubmit, verdana(look::kNormalPoints, TextStyle::Bold)},
         {m_ui->Frame6, frameCaption},
         {m_ui->Label3, verdana(look::kLargePoints)},
@@ -138,6 +124,8 @@ void frmReferFriend::applyLook()
     };
     for (const auto& [widget, font] : fonts)
         widget->setFont(font);
+    for (const FormField& field : m_formFields)
+        field.widget->setFont(verdana(look::kNormalPoints));
 
     m_ui->Frame2->setStyleSheet(kFrameStyle);
     m_ui->Frame6->setStyleSheet(kFrameStyle);
@@ -220,13 +208,11 @@ void frmReferFriend::cmdSubmit_Click()
         m_host.prompts().showMessage(referfriend::kDistinctAddresses, MessageIcon::Critical);
         return;
     }
-    if (!own.contains(u'@') || !theirs.contains(u'@')) {
-        m_host.prompts().showMessage(referfriend::kProperAddress, MessageIcon::Critical);
-        return;
-    }
-    if (!own.contains(u'.') || !theirs.contains(u'.')) {
-        m_host.prompts().showMessage(referfriend::kProperAddress, MessageIcon::Critical);
-        return;
+    for (const QString& address : {own, theirs}) {
+        if (!address.contains(u'@') || !address.contains(u'.')) {
+            m_host.prompts().showMessage(referfriend::kProperAddress, MessageIcon::Critical);
+            return;
+        }
     }
     SubmitTellAFriend(m_host.prompts());
 }
@@ -351,13 +337,10 @@ QString frmReferFriend::fieldText(const QWidget& field) const
         // the form submits them as carriage return and line feed, as a Windows
         // text box holds them. The raw text, unlike toPlainText(), also keeps
         // non-breaking spaces as typed.
-        QString text;
-        for (const QChar character : m_ui->txtMessage->document()->toRawText())
-            if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator)
-                text += QStringLiteral("\r\n");
-            else
-                text += character;
-        return text;
+        return m_ui->txtMessage->document()
+            ->toRawText()
+            .replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"))
+            .replace(QChar::LineSeparator, QStringLiteral("\r\n"));
     }
     return static_cast<const QLineEdit&>(field).text();
 }

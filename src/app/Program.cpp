@@ -120,9 +120,8 @@ void Program::showResult()
 void Program::goBack()
 {
     // Closing frmDisplay runs its closing steps, which would show the
-    // frmReferFriend only for this handler to hide it again a moment later.
-    // Make sure it exists (hidden) instead, so that nothing flashes up.
-    frmReferFriendInstance();
+    // frmReferFriend only for this handler to hide it again a moment later;
+    // going back, they leave it hidden, so that nothing flashes up.
     m_goingBack = true;
     m_frmDisplay.close();
     m_goingBack = false;
@@ -134,11 +133,9 @@ void Program::showFarewell()
 {
     // Once the program is ending nothing new is shown: every window is on
     // its way out.
-    if (m_ending)
+    if (m_ending || m_goingBack)
         return;
     frmReferFriend& farewell = frmReferFriendInstance();
-    if (m_goingBack)
-        return;
     farewell.show();
     // The window keeps itself on top without stealing the focus when it is
     // merely placed; shown in place of the window the user just left, it is

@@ -13,7 +13,9 @@ namespace {
 using enum Month;
 using enum Sign;
 
-// Sedna entered sign on this day and stood in it until the next change.
+// Sedna entered sign on this day and stood in it until the next change. A day
+// past the month's last stands for a split that the calendar puts after the
+// month's end: the days beyond it get the new sign, the next month too.
 struct SignChange
 {
     int year;
@@ -26,7 +28,7 @@ constexpr Sign kSignAtCalendarStart = Aries;
 
 constexpr std::array kSignChanges = {
     SignChange{1965, July, 9, Taurus},      SignChange{1965, August, 28, Aries},
-    SignChange{1966, May, 15, Taurus},      SignChange{1966, November, 1, Aries},
+    SignChange{1966, May, 15, Taurus},      SignChange{1966, October, 32, Aries},
     SignChange{1967, April, 10, Taurus},    SignChange{1967, December, 27, Aries},
     SignChange{1968, February, 14, Taurus}, SignChange{2023, June, 25, Gemini},
     SignChange{2023, December, 3, Taurus},  SignChange{2024, April, 30, Gemini},

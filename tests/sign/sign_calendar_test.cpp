@@ -180,6 +180,12 @@ INSTANTIATE_TEST_SUITE_P(
         LookupRow{"a_leading_zero_year_reads_as_the_year", "01965", "July", "9", "Taurus"},
         LookupRow{"a_leading_zero_day_reads_as_the_day", "1965", "July", "08", "Aries"},
         LookupRow{"day_99_is_past_every_threshold", "1965", "July", "99", "Taurus"},
+        LookupRow{"day_32_in_october_1966_is_past_its_threshold_of_31", "1966", "October", "32",
+                  "Aries"},
+        LookupRow{"day_99_in_october_1966_is_past_its_threshold_of_31", "1966", "October", "99",
+                  "Aries"},
+        LookupRow{"a_day_of_letters_in_october_1966_gives_no_answer", "1966", "October", "abc",
+                  std::nullopt},
         LookupRow{"day_0_is_before_every_threshold", "2023", "December", "0", "Gemini"}),
     [](const auto& test) { return std::string(test.param.sentence); });
 

@@ -36,6 +36,19 @@ bool SingleInstanceGuard::anotherCopyIsRunning()
 {
     if (m_lockFile.tryLock(0))
         return false;
+    // A file with no readable record is either being taken by a copy that
+    // has not written it yet, or was left so by a copy that died doing it.
+    // Waiting until it is older than the taking time tells them apart: by
+    // then a live copy has written its record and holds the native lock,
+    // while a dead one's file counts as stale and is taken over. A readable
+    // record names a running copy (QLockFile takes a dead one's at once), so
+    // that start is refused without waiting.
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (m_lockFile.error() == QLockFile::LockFailedError &&
+        !m_lockFile.getLockInfo(&pid, &host, &program) && m_lockFile.tryLock(2 * kTakingTime))
+        return false;
     // A folder that cannot be written lets this copy run rather than keep the
     // user out for good.
     return m_lockFile.error() == QLockFile::LockFailedError;

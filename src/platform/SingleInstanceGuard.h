@@ -19,11 +19,12 @@ public:
     SingleInstanceGuard(const SingleInstanceGuard&) = delete;
     SingleInstanceGuard& operator=(const SingleInstanceGuard&) = delete;
 
-    // Takes the lock without waiting; true when another running copy holds it.
-    // A lock file that no running copy holds is taken over whatever it
-    // contains, once it is a second old. A folder where no lock can be written
-    // lets this copy run. The lock stays taken until this guard is destroyed or
-    // the process ends.
+    // Takes the lock; true when another running copy holds it. Answers at once
+    // unless the lock file holds no readable record: then it waits out the
+    // second a copy takes to write one, so that a copy still taking the lock
+    // is refused and a file left half-written by a dead one is taken over. A
+    // folder where no lock can be written lets this copy run. The lock stays
+    // taken until this guard is destroyed or the process ends.
     bool anotherCopyIsRunning();
 
 private:

@@ -178,6 +178,7 @@ struct LeftLockFile
 {
     std::string description;
     QByteArray contents;
+    qint64 ageInSeconds = 3600;
 };
 
 void PrintTo(const LeftLockFile& row, std::ostream* out)
@@ -197,8 +198,7 @@ TEST_P(LockFileLeftBehind, doesNotStopTheStart)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(GetParam().contents), GetParam().contents.size());
     ASSERT_TRUE(file.flush());
-    // Left long ago: a fresh file gets a moment's grace for a copy taking it.
-    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-GetParam().ageInSeconds),
                                  QFileDevice::FileModificationTime));
     file.close();
 
@@ -223,7 +223,11 @@ INSTANTIATE_TEST_SUITE_P(
         LeftLockFile{"aRecordInAnotherFormat",
                      QByteArray("{\"pid\": 1, \"program\": \"skyvarre\"}")},
         LeftLockFile{"aRecordNamingARunningProcessOfTheSameProgram",
-                     recordOf(QCoreApplication::applicationPid(), QSysInfo::machineHostName())}),
+                     recordOf(QCoreApplication::applicationPid(), QSysInfo::machineHostName())},
+        // As a copy killed while taking the lock leaves it, moments before this start.
+        LeftLockFile{"anEmptyFileJustLeft", {}, 0},
+        LeftLockFile{"bytesThatAreNoRecordJustLeft", QByteArray("\x00\xff\xfe lock?", 9), 0},
+        LeftLockFile{"aRecordOfAnotherProcessJustLeft", recordOf(999999999, u""_s), 0}),
     [](const ::testing::TestParamInfo<LeftLockFile>& row) { return row.param.description; });
 
 TEST(SingleInstanceGuard, letsTheProgramRunWhenNoLockCanBeWritten)

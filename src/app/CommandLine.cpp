@@ -9,8 +9,10 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 namespace skyvarre {
 
@@ -20,26 +22,6 @@ namespace {
 
 constexpr int kMistake = 2;
 constexpr int kNoDisplay = 1;
-
-// Qt's options are single words behind one dash ("-platform xcb",
-// "-geometry 800x600"), and which of them a start takes depends on the
-// platform plugin it loads. They are left to QApplication, which takes those
-// it knows and passes over the rest, as in every Qt program; the word after
-// one is its value unless it is an option itself.
-QStringList withoutQtOptions(const QStringList& arguments)
-{
-    QStringList ours;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        const bool qtOption = i > 0 && argument.size() > 2 && argument.startsWith(u'-') &&
-                              !argument.startsWith("--"_L1);
-        if (!qtOption)
-            ours << argument;
-        else if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(u'-'))
-            ++i;
-    }
-    return ours;
-}
 
 // The help is written here rather than by QCommandLineParser::helpText(),
 // which needs an application object for its usage line.
@@ -96,12 +78,18 @@ std::optional<EarlyEnd> earlyEndFor(const QStringList& arguments)
     const QCommandLineOption version({u"v"_s, u"version"_s}, u"Print the version and exit."_s);
     QCommandLineParser parser;
     parser.addOptions({help, version});
+    // Qt's options are single words behind one dash, so a mistyped one
+    // ("-verison") is named whole rather than read as letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    QStringList words = arguments;
+    if (!words.isEmpty())
+        std::replace_if(std::next(words.begin()), words.end(), isPlatformHelpRequest, u"--help"_s);
 
     const auto mistake = [&program](const QString& what) {
         return EarlyEnd{
             kMistake, {}, program + u": "_s + what + u" See '"_s + program + u" --help'.\n"_s};
     };
-    if (!parser.parse(withoutQtOptions(arguments)))
+    if (!parser.parse(words))
         return mistake(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
         return mistake(u"Unexpected argument '%1'."_s.arg(parser.positionalArguments().first()));
@@ -112,12 +100,14 @@ std::optional<EarlyEnd> earlyEndFor(const QStringList& arguments)
     return std::nullopt;
 }
 
-std::optional<int> handleCommandLine(int argc, char* argv[])
+std::optional<int> answerBeforeStart(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (const std::optional<EarlyEnd> end = earlyEndFor(arguments)) {
+    // Anything else on the line, Qt's options or a mistake, waits for
+    // QApplication to take what it knows.
+    if (const std::optional<EarlyEnd> end = earlyEndFor(arguments); end && end->exitCode == 0) {
         tellUser(*end);
         return end->exitCode;
     }
@@ -127,6 +117,15 @@ std::optional<int> handleCommandLine(int argc, char* argv[])
                             .toLocal8Bit();
     g_previousHandler = qInstallMessageHandler(endFailedStartQuietly);
     return std::nullopt;
+}
+
+std::optional<int> answerWhatQtLeft(const QStringList& arguments)
+{
+    const std::optional<EarlyEnd> end = earlyEndFor(arguments);
+    if (!end)
+        return std::nullopt;
+    tellUser(*end);
+    return end->exitCode;
 }
 
 } // namespace skyvarre

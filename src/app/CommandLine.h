@@ -16,14 +16,20 @@ struct EarlyEnd
     QString error;  // for standard error
 };
 
-// Reads arguments (the first is the program itself); nothing when the start
-// goes on. Qt's own options are left for QApplication to take.
+// Reads arguments (the first is the program itself) once QApplication has
+// taken the options of Qt's it knows; nothing when the start goes on.
 std::optional<EarlyEnd> earlyEndFor(const QStringList& arguments);
 
-// Runs earlyEndFor on the process's command line and prints its texts. When
-// the start goes on, a display that cannot be reached ends the process with
+// Before the application object exists: answers a command line that asks for
+// the help or the version and holds nothing else, so that these need no
+// display, and from then on ends a start whose display cannot be reached with
 // one line and exit code 1 instead of Qt's abort(). Returns the exit code
 // when the process is to end now.
-std::optional<int> handleCommandLine(int argc, char* argv[]);
+std::optional<int> answerBeforeStart(int argc, char* argv[]);
+
+// Once QApplication has taken Qt's options from the command line: answers or
+// refuses what it left there. Returns the exit code when the process is to
+// end now.
+std::optional<int> answerWhatQtLeft(const QStringList& arguments);
 
 } // namespace skyvarre

@@ -16,4 +16,8 @@ enum class AnswerStream
 // in a message box then. Needs no application object.
 void giveConsoleAnswer(AnswerStream stream, const QString& text);
 
+// Whether argument is how this platform's users ask a program for its help
+// besides --help: "/?" on Windows.
+bool isPlatformHelpRequest(const QString& argument);
+
 } // namespace skyvarre

@@ -23,4 +23,9 @@ void giveConsoleAnswer(AnswerStream stream, const QString& text)
                 MB_OK | (output ? MB_ICONINFORMATION : MB_ICONWARNING));
 }
 
+bool isPlatformHelpRequest(const QString& argument)
+{
+    return argument == QLatin1String("/?");
+}
+
 } // namespace skyvarre

@@ -39,7 +39,10 @@ rows=(
     "-h is --help|-|-h|0|^Usage: skyvarre .*-h, --help|-|0"
     "--version prints name and version|-|--version|0|^Skyvarre $version\s\$|-|0"
     "-v is --version|-|-v|0|^Skyvarre $version\s\$|-|0"
-    "an unknown option is named with a pointer to --help|-|--frobnicate|2|-|^skyvarre: Unknown option 'frobnicate'\. See 'skyvarre --help'\.\$|1"
+    "an unknown option is named with a pointer to --help|QT_QPA_PLATFORM=offscreen|--frobnicate|2|-|^skyvarre: Unknown option 'frobnicate'\. See 'skyvarre --help'\.\$|1"
+    "a mistyped single-dash option is refused|QT_QPA_PLATFORM=offscreen|-verison|2|-|^skyvarre: Unknown option 'verison'\. See 'skyvarre --help'\.\$|1"
+    "a word after a Qt option that takes none is refused|QT_QPA_PLATFORM=offscreen|-reverse birthday|2|-|^skyvarre: Unexpected argument 'birthday'\. See 'skyvarre --help'\.\$|1"
+    "without a display a mistaken option ends with the display message|-|-verison|1|-|^skyvarre: cannot open a window: could not connect|*"
     "no display at all ends without a core dump|-|-|1|-|^skyvarre: cannot open a window: could not connect|*"
     "an X11 display out of reach ends without a core dump|DISPLAY=:64999|-|1|-|^skyvarre: cannot open a window: could not connect|*"
     "a Wayland display out of reach ends without a core dump|QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=nowhere|-|1|-|^skyvarre: cannot open a window: could not connect|*"
@@ -72,11 +75,11 @@ for row in "${rows[@]}"; do
     echo "ok: $description"
 done
 
-# A start on the offscreen platform, with options Qt documents for X11, takes
-# the lock; SIGTERM ends the program through its own end: exit code 0 and the
-# lock file gone.
-"${clean_environment[@]}" QT_QPA_PLATFORM=offscreen "$program" -geometry 800x600 -title Sedna \
-    2>"$scratch/err" &
+# A start with Qt's own options takes the lock (X11's are tried by
+# e2e_x11.sh); SIGTERM ends the program through its own end: exit code 0 and
+# the lock file gone.
+"${clean_environment[@]}" "$program" -platform offscreen -style Fusion -reverse \
+    -qwindowgeometry 800x600 -qwindowtitle Sedna 2>"$scratch/err" &
 pid=$!
 for _ in $(seq 100); do
     [ -e "$runtime/skyvarre.lock" ] && break

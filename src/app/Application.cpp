@@ -2,7 +2,6 @@
 
 #include "Program.h"
 #include "UpdateReminder.h"
-#include "platform/Browser.h"
 #include "platform/Clock.h"
 #include "platform/ProcessEnd.h"
 #include "platform/RandomSource.h"
@@ -31,7 +30,6 @@ public:
 int runProgram(QApplication& application, const StartedHook& started)
 {
     installFontSubstitutions();
-    installBrowserLauncher();
     // Hiding the last visible window (frmMain during a Find) must not
     // end the program: it ends only through CloseAllAndEnd.
     application.setQuitOnLastWindowClosed(false);

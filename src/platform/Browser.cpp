@@ -1,5 +1,7 @@
 #include "Browser.h"
 
+#include "LauncherOutput.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -20,7 +22,13 @@ void dropMessage(QtMsgType /*type*/, const QMessageLogContext& /*context*/,
 void handToBrowser(const QUrl& url)
 {
     const QtMessageHandler previous = qInstallMessageHandler(dropMessage);
-    QDesktopServices::openUrl(url);
+    {
+        // Qt finds the browser as on any desktop (a portal, xdg-open, $BROWSER,
+        // the desktop's own opener or a known browser) and starts it before
+        // openUrl returns.
+        const SilencedLauncherOutput silenced;
+        QDesktopServices::openUrl(url);
+    }
     qInstallMessageHandler(previous);
 }
 

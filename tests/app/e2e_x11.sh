@@ -9,7 +9,8 @@ source "$(dirname "$0")/x11_session.sh"
 
 caption='^Skyvarre v1\.15$'
 
-"$program" 2>"$session/program.log" &
+# Options Qt takes on X11 (the title is the one the window has anyway).
+"$program" -display "$DISPLAY" -geometry +0+0 -title "Skyvarre v1.15" 2>"$session/program.log" &
 program_pid=$!
 started_pids+=("$program_pid")
 
@@ -55,6 +56,7 @@ sleep 0.5
 xdotool key alt+x
 wait_for_exit "$program_pid"
 [ "$exit_code" = 0 ] || fail "the program ended with exit code $exit_code"
+[ ! -s "$session/program.log" ] || fail "the program wrote to standard error: $(cat "$session/program.log")"
 
 expected="http://$main_host/vetq-refer-a-friend.php?taf1=Anna&taf2=anna@home.example"
 expected+="&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob@work.example"

@@ -22,6 +22,7 @@ focus_window "$message"
 xdotool key Return
 wait_for_exit "$second"
 [ "$exit_code" = 0 ] || fail "the second copy ended with exit code $exit_code"
+[ ! -s "$session/second.log" ] || fail "the second copy wrote to standard error: $(cat "$session/second.log")"
 
 kill -0 "$first" 2>/dev/null || fail "the first copy did not survive the second"
 [ "$(wait_for_window "$caption")" = "$first_window" ] || fail "the first copy's window changed"

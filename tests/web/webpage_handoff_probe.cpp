@@ -2,7 +2,6 @@
 // a link handler of the program does. Prints the address it opens first, so
 // that the caller can compare it with what the browser launcher received.
 // Usage: webpage_handoff_probe download | tell-a-friend
-#include "platform/Browser.h"
 #include "web/LinkTable.h"
 #include "web/TellAFriend.h"
 #include "web/WebPage.h"
@@ -22,7 +21,6 @@ int main(int argc, char** argv)
         std::fputs("usage: webpage_handoff_probe download | tell-a-friend\n", stderr);
         return 2;
     }
-    skyvarre::installBrowserLauncher();
     if (std::strcmp(argv[1], "download") == 0) {
         std::printf("%s\n", pageAddress(Page::Download).toUtf8().constData());
         std::fflush(stdout);

@@ -224,7 +224,8 @@ void frmReferFriend::cmdClose_Click()
 
 void frmReferFriend::reject()
 {
-    close();
+    // The window has no cancel button: Esc does nothing, and what the user
+    // typed into the form stays.
 }
 
 void frmReferFriend::closeEvent(QCloseEvent* event)

@@ -32,8 +32,8 @@ public:
     // addresses and, if they pass, hands the entry to SubmitTellAFriend.
     void cmdSubmit_Click();
 
-    // Esc: closes the window as its close box does, which ends the program;
-    // the dialog's own reject() would merely hide it.
+    // Esc: nothing. Only Exit and the close box leave this window; the
+    // dialog's own reject() would hide it.
     void reject() override;
 
 protected:

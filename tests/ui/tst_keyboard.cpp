@@ -294,8 +294,10 @@ void tst_Keyboard::enterAndEscapePressTheButtonsOfTheMainWindows_data()
         << result << "cmdBack" << escape << exits;
     QTest::newRow("Enter on the result window with the focus off the buttons presses Exit")
         << result << "" << enter << exits;
-    QTest::newRow("Esc on the farewell window ends the program, as its close box does")
-        << AnyWindow::Farewell << "cmdClose" << escape << QStringList{"program ended", "closed"};
+    QTest::newRow("Esc on the farewell window leaves it open with what was typed")
+        << AnyWindow::Farewell << "txtFriendName" << escape << QStringList{};
+    QTest::newRow("Esc on the farewell window's Exit leaves the window open")
+        << AnyWindow::Farewell << "cmdClose" << escape << QStringList{};
 }
 
 void tst_Keyboard::enterAndEscapePressTheButtonsOfTheMainWindows()
@@ -311,6 +313,8 @@ void tst_Keyboard::enterAndEscapePressTheButtonsOfTheMainWindows()
     // A name the checks pass, so that Find shows the result.
     if (window == AnyWindow::Input)
         control<QLineEdit>(*shown, "txtName").setText(QStringLiteral("ANNA"));
+    if (window == AnyWindow::Farewell)
+        control<QLineEdit>(*shown, "txtFriendName").setText(QStringLiteral("Bob"));
     const QStringList entered = entries(*shown);
     QWidget* target = shown.get();
     if (!focus.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "platform/RunningMarker.h"
 
 #include <QApplication>
 
@@ -7,6 +8,9 @@
 
 int main(int argc, char* argv[])
 {
+    // From the first moment, even under a --help message box: the program's
+    // files are in use, and an installer must not replace them.
+    const skyvarre::RunningMarker running;
     // --help and --version end here, before any window, lock or settings file
     // is touched; a missing display ends in QApplication.
     if (const std::optional<int> exitCode = skyvarre::answerBeforeStart(argc, argv))

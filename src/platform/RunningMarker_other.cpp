@@ -1,0 +1,9 @@
+#include "RunningMarker.h"
+
+namespace skyvarre {
+
+RunningMarker::RunningMarker() = default;
+
+RunningMarker::~RunningMarker() = default;
+
+} // namespace skyvarre

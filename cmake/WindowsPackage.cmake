@@ -5,8 +5,12 @@
 
 enable_language(RC)
 set(SKYVARRE_ICO ${PROJECT_SOURCE_DIR}/packaging/windows/skyvarre.ico)
+set(SKYVARRE_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/packaging/skyvarre.exe.manifest)
+configure_file(packaging/windows/skyvarre.exe.manifest.in ${SKYVARRE_MANIFEST} @ONLY)
 configure_file(packaging/windows/skyvarre.rc.in ${CMAKE_CURRENT_BINARY_DIR}/packaging/skyvarre.rc @ONLY)
 target_sources(skyvarre PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/packaging/skyvarre.rc)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/packaging/skyvarre.rc PROPERTIES
+    OBJECT_DEPENDS "${SKYVARRE_ICO};${SKYVARRE_MANIFEST}")
 
 install(TARGETS skyvarre RUNTIME DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
@@ -25,6 +29,9 @@ install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 # build script recorded it beside that Qt.
 file(READ ${QT6_INSTALL_PREFIX}/qt-source-version.txt SKYVARRE_QT_SOURCE_VERSION)
 string(STRIP "${SKYVARRE_QT_SOURCE_VERSION}" SKYVARRE_QT_SOURCE_VERSION)
+# The configure options it was built with, one a line.
+file(STRINGS ${QT6_INSTALL_PREFIX}/qt-configure-options.txt qt_options)
+list(JOIN qt_options " " SKYVARRE_QT_CONFIGURE_OPTIONS)
 configure_file(packaging/windows/THIRD-PARTY.txt.in
     ${CMAKE_CURRENT_BINARY_DIR}/packaging/THIRD-PARTY.txt @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/THIRD-PARTY.txt DESTINATION licenses)
@@ -37,8 +44,23 @@ install(FILES /usr/share/doc/mingw-w64-common/copyright
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright
     DESTINATION licenses RENAME gcc-runtime-copyright.txt)
 
+# The uninstall entry's help, home and download links, read from the
+# program's own link table so that they never differ from the Help menu's.
+file(READ src/web/LinkTable.cpp link_table)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS src/web/LinkTable.cpp)
+foreach(page Home OnlineHelp Download)
+    if(NOT link_table MATCHES "Link{Page::${page}, Site::Main, u\"([^\"]*)\"}")
+        message(FATAL_ERROR "src/web/LinkTable.cpp has no main-site row for Page::${page}")
+    endif()
+    set(SKYVARRE_LINK_${page} "http://${SKYVARRE_MAIN_HOST}${CMAKE_MATCH_1}")
+endforeach()
+
 # What the installer says of the program (scripts/windows.sh builds it).
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/packaging/installer-settings.nsh
     "!define VERSION \"${PROJECT_VERSION}\"\n"
     "!define PUBLISHER \"${SKYVARRE_PUBLISHER}\"\n"
-    "!define ICON \"${SKYVARRE_ICO}\"\n")
+    "!define ICON \"${SKYVARRE_ICO}\"\n"
+    "!define RUNNING_MUTEX \"${SKYVARRE_RUNNING_MUTEX}\"\n"
+    "!define HELP_PAGE \"${SKYVARRE_LINK_OnlineHelp}\"\n"
+    "!define HOME_PAGE \"${SKYVARRE_LINK_Home}\"\n"
+    "!define DOWNLOAD_PAGE \"${SKYVARRE_LINK_Download}\"\n")

@@ -36,8 +36,8 @@ windows_packages=(
     # the Windows build of Qt and of the program run here
     g++-mingw-w64-x86-64-posix mingw-w64-tools cmake ninja-build perl dpkg-dev
     qt6-base-dev qt6-base-dev-tools
-    # the installer, and Debian's licence texts that go into it
-    nsis base-files
+    # the installer, Debian's licence texts that go into it, and code signing
+    nsis base-files osslsigncode openssl
     # the tests under Wine on a private X server
     # (fonts-wine: the faces Windows has and Wine draws its menus and message boxes in)
     wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick tesseract-ocr tesseract-ocr-eng

@@ -3,13 +3,18 @@
 # in a fresh Wine prefix on a private X server: a silent install for the
 # current user, a start from the installed path, a lookup typed with the
 # keyboard, a link handed to the browser, the reminder date in the registry,
-# a second start refused, a copy ended by Task Manager not locking the user
-# out, and a silent uninstall that leaves nothing behind.
-# Usage: installer_wine.sh <setup.exe> <main host>
+# a second start refused, an upgrade and an uninstall refused while the
+# program runs, a copy ended by Task Manager not locking the user out, a
+# silent uninstall that leaves nothing behind; then an upgrade over an
+# earlier version, a downgrade refused, a change of scope, and a Windows too
+# old refused. Where SKYVARRE_SIGN_CAFILE names the signing certificate,
+# every signature is verified against it.
+# Usage: installer_wine.sh <setup.exe> <earlier version's setup.exe> <main host>
 # SKYVARRE_WINDOWS_SCREENSHOTS=<folder> also keeps a screenshot of each window,
 # SKYVARRE_WINDOWS_SCALE=1.5 or 2 runs it all at that display scaling.
 setup=$(realpath "$1")
-main_host=$2
+earlier_setup=$(realpath "$2")
+main_host=$3
 for tool in wine tesseract xclip; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing (bash scripts/install-deps.sh windows)"; exit 77; }
 done
@@ -20,6 +25,9 @@ source "$(dirname "$0")/../app/x11_session.sh"
 export WINEPREFIX="$session/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset QT_QPA_PLATFORM
 wineboot --init >"$session/wineboot.log" 2>&1 || { echo "SKIP: Wine cannot make a prefix here"; exit 77; }
+# Debian's Wine 8 says it is Windows 7 unless told otherwise; the installer
+# takes Windows 10 1809 and later only.
+winecfg /v win10 >/dev/null 2>&1
 shots=${SKYVARRE_WINDOWS_SCREENSHOTS:-}
 scale=${SKYVARRE_WINDOWS_SCALE:-1}
 suffix=""
@@ -31,6 +39,7 @@ if [ "$scale" != 1 ]; then
 fi
 
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Skyvarre'
+machine_uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Skyvarre'
 # One value of a registry key, as `reg query` prints it; empty if there is none.
 registry_value() {
     { wine reg query "$1" /v "$2" 2>/dev/null || true; } | tr -d '\r' |
@@ -53,9 +62,14 @@ folder=$(registry_value "$uninstall_key" InstallLocation)
 installed=$(winepath -u "$folder")
 [ -x "$installed/skyvarre.exe" ] || fail "no skyvarre.exe in $installed"
 [ "$(registry_value "$uninstall_key" DisplayVersion)" = 1.15 ] || fail "Apps and Features shows another version"
-for value in DisplayName Publisher DisplayIcon EstimatedSize QuietUninstallString; do
+for value in DisplayName Publisher DisplayIcon EstimatedSize QuietUninstallString \
+    HelpLink URLInfoAbout URLUpdateInfo; do
     [ -n "$(registry_value "$uninstall_key" "$value")" ] || fail "the uninstall entry has no $value"
 done
+[ "$(registry_value "$uninstall_key" InstallDate)" = "$(date +%Y%m%d)" ] ||
+    fail "the uninstall entry's InstallDate is '$(registry_value "$uninstall_key" InstallDate)'"
+[ "$(registry_value "$uninstall_key" URLUpdateInfo)" = "http://$main_host/skyvarre/download-skyvarre.html" ] ||
+    fail "URLUpdateInfo is not the download page"
 start_menu=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")"/Microsoft/Windows/Start Menu/Programs"
 [ -f "$start_menu/Skyvarre.lnk" ] || fail "no Start-menu entry"
 find "$installed" -type f | sort >"$session/installed-files"
@@ -67,11 +81,28 @@ objdump=x86_64-w64-mingw32-objdump
 wrestool -l "$installed/skyvarre.exe" | grep -- '--type=14' >/dev/null || fail "skyvarre.exe has no icon"
 strings -el "$installed/skyvarre.exe" | grep -x 'Skyvarre' >/dev/null || fail "no product name in the version information"
 strings -el "$installed/skyvarre.exe" | grep -x '1.15' >/dev/null || fail "no version 1.15 in the version information"
+# Task Manager shows the FileDescription as the program's name.
+[ "$(strings -el "$installed/skyvarre.exe" | grep -A1 -x FileDescription | tail -n 1)" = Skyvarre ] ||
+    fail "the FileDescription is not the program's name"
+manifest=$(wrestool -x --raw --type=24 "$installed/skyvarre.exe" | tr -d '\r')
+for declaration in 'Microsoft.Windows.Common-Controls" version="6.0.0.0"' \
+    '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' '>PerMonitorV2<' '<longPathAware[^>]*>true<' \
+    'requestedExecutionLevel level="asInvoker"'; do
+    grep -q -- "$declaration" <<<"$manifest" || fail "the manifest does not declare $declaration"
+done
+if [ -n "${SKYVARRE_SIGN_CAFILE:-}" ]; then
+    echo "== every signature"
+    while IFS= read -r signed; do
+        osslsigncode verify -CAfile "$SKYVARRE_SIGN_CAFILE" -in "$signed" >"$session/verify.log" 2>&1 ||
+            fail "the signature of $signed does not verify: $(tail -n 5 "$session/verify.log")"
+    done < <(find "$installed" "$setup" "$earlier_setup" -name '*.exe' -o -name '*.dll')
+fi
 
 # Started with its output going somewhere (here a pipe), the GUI program
 # answers there rather than in a message box.
 version=$(wine "$installed/skyvarre.exe" --version | tr -d '\r')
 [ "$version" = "Skyvarre 1.15" ] || fail "--version answered '$version'"
+wine "$installed/skyvarre.exe" '/?' | head -n 1 | grep -q '^Usage: skyvarre ' || fail "/? gave no help"
 
 caption='^Skyvarre v1\.15$'
 echo "== a lookup"
@@ -133,6 +164,24 @@ xdotool key Return
 wait_for_exit "$second_pid"
 [ "$exit_code" = 0 ] || fail "the refused copy ended with exit code $exit_code"
 
+echo "== an upgrade and an uninstall while Skyvarre runs change nothing"
+# Every file with its size and time, the uninstaller among them.
+installation_state() {
+    find "$installed" -type f -printf '%P %s %T@\n' | sort
+    registry_value "$uninstall_key" DisplayVersion
+    [ -f "$start_menu/Skyvarre.lnk" ] && echo "shortcut"
+}
+installation_state >"$session/before"
+code=0
+wine "$setup" /S /CurrentUser || code=$?
+[ "$code" != 0 ] || fail "the installer reported success over a running copy"
+# Run in place (_?=), the uninstaller's own exit code comes back.
+code=0
+wine "$installed/uninstall.exe" /CurrentUser /S "_?=$folder" || code=$?
+[ "$code" != 0 ] || fail "the uninstaller reported success over a running copy"
+installation_state | cmp -s - "$session/before" ||
+    fail "a refused upgrade or uninstall changed the installation: $(installation_state | diff "$session/before" - | head)"
+
 echo "== the farewell window, then a copy ended by Task Manager"
 focus_window "$result"
 xdotool key Escape
@@ -167,4 +216,58 @@ fi
 [ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "the uninstall entry is still there"
 [ ! -e "$start_menu/Skyvarre.lnk" ] || fail "the Start-menu entry is still there"
 
-echo "installer under Wine: install, lookup, link, reminder, single copy, uninstall all behaved"
+# Starts an installer silently and gives its exit code.
+install() {
+    local code=0
+    wine "$@" >/dev/null 2>&1 || code=$?
+    echo "$code"
+}
+
+echo "== an upgrade replaces the earlier version whole"
+[ "$(install "$earlier_setup" /S /CurrentUser)" = 0 ] || fail "the earlier version did not install"
+[ -f "$installed/obsolete.txt" ] || fail "the earlier version did not install its extra file"
+[ "$(install "$setup" /S /CurrentUser)" = 0 ] || fail "the upgrade failed"
+[ ! -e "$installed/obsolete.txt" ] || fail "a file only the earlier version shipped stayed"
+[ -f "$installed/uninstall.exe" ] || fail "the upgrade left no uninstaller"
+[ "$(registry_value "$uninstall_key" DisplayVersion)" = 1.15 ] || fail "Apps and Features shows another version"
+
+echo "== an older version is refused over a newer one"
+[ "$(install "$earlier_setup" /S /CurrentUser)" != 0 ] || fail "the older version reported success"
+[ "$(registry_value "$uninstall_key" DisplayVersion)" = 1.15 ] || fail "the older version replaced the newer"
+[ ! -e "$installed/obsolete.txt" ] || fail "the refused older version installed files"
+
+echo "== an installation for every user replaces the user's own"
+[ "$(install "$setup" /S /AllUsers)" = 0 ] || fail "the installation for every user failed"
+machine_folder=$(registry_value "$machine_uninstall_key" InstallLocation)
+[ -n "$machine_folder" ] || fail "no uninstall entry for every user"
+machine_installed=$(winepath -u "$machine_folder")
+[ -x "$machine_installed/skyvarre.exe" ] || fail "no skyvarre.exe in $machine_installed"
+[ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "the user's own entry stayed beside the machine's"
+[ ! -e "$installed" ] || fail "the user's own installation stayed: $(find "$installed" | head -n 3)"
+[ ! -e "$start_menu/Skyvarre.lnk" ] || fail "the user's own Start-menu entry stayed"
+common_start_menu=$(winepath -u "$(wine cmd /c echo %PROGRAMDATA% | tr -d '\r')")"/Microsoft/Windows/Start Menu/Programs"
+[ -f "$common_start_menu/Skyvarre.lnk" ] || fail "no Start-menu entry for every user"
+
+echo "== an installation for the user alone is refused beside one for every user"
+[ "$(install "$setup" /S /CurrentUser)" != 0 ] || fail "a second installation reported success"
+[ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "a second uninstall entry appeared"
+
+echo "== uninstalling for every user, the setting removed on request"
+wine reg query 'HKCU\Software\skyvarre' >/dev/null 2>&1 || fail "the reminder setting is missing before the uninstall"
+wine "$machine_installed/uninstall.exe" /AllUsers /S /RemoveSettings || fail "the uninstaller failed"
+for _ in $(seq 300); do
+    [ ! -e "$machine_installed" ] && [ -z "$(registry_value "$machine_uninstall_key" DisplayName)" ] && break
+    sleep 0.2
+done
+[ ! -e "$machine_installed" ] || fail "files are left behind: $(find "$machine_installed" | head -n 3)"
+[ -z "$(registry_value "$machine_uninstall_key" DisplayName)" ] || fail "the machine's uninstall entry is still there"
+[ ! -e "$common_start_menu/Skyvarre.lnk" ] || fail "the Start-menu entry for every user is still there"
+! wine reg query 'HKCU\Software\skyvarre' >/dev/null 2>&1 || fail "the setting was kept although its removal was asked for"
+
+echo "== a Windows older than Qt supports is refused"
+winecfg /v win7 >/dev/null 2>&1
+[ "$(install "$setup" /S /CurrentUser)" != 0 ] || fail "the installer reported success on Windows 7"
+[ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "the installer installed on Windows 7"
+winecfg /v win10 >/dev/null 2>&1
+
+echo "installer under Wine: install, lookup, link, reminder, single copy, refusals, upgrade, scopes, uninstall all behaved"

@@ -26,7 +26,10 @@ qt_options=(
 key=$(cat "$toolchain" <(printf '%s\n' "$qt_version" "${qt_options[@]}") | sha256sum | cut -c1-12)
 cache=${SKYVARRE_CACHE:-$HOME/.cache/skyvarre}
 prefix=$cache/qt-$qt_version-mingw-$key
+# The options the licence notes name, for a Qt built before they did too.
+record_options() { printf '%s\n' "${qt_options[@]}" >"$prefix/qt-configure-options.txt"; }
 if [ -f "$prefix/.complete" ]; then
+    record_options
     echo "$prefix"
     exit 0
 fi
@@ -73,5 +76,6 @@ echo "build-qt-windows: building Qt $qt_version for Windows into $prefix (about 
     basename "$(ls ../qt6-base_"$qt_version"+*.dsc)" .dsc | sed 's/^qt6-base_//' >"$prefix/qt-source-version.txt"
 ) >&2
 rm -rf "$work"
+record_options
 touch "$prefix/.complete"
 echo "$prefix"

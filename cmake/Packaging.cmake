@@ -77,4 +77,5 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, xdg-utils"
 # Under Wayland the program runs natively only with Qt's Wayland plugin;
 # without it, Qt falls back to X11 through Xwayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/Checksums.cmake)
 include(CPack)

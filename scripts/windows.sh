@@ -4,24 +4,37 @@
 # yet (scripts/build-qt-windows.sh: once, about 40 minutes), then the program
 # and its tests, then the installer and the portable zip in build/windows.
 #
-# Usage: scripts/windows.sh         builds skyvarre-<version>-setup.exe and
-#                                   skyvarre-<version>-windows-x64.zip
-#        scripts/windows.sh test    and runs the tests under Wine
+# Usage: scripts/windows.sh          builds skyvarre-<version>-setup.exe and
+#                                    skyvarre-<version>-windows-x64.zip, with
+#                                    SHA256SUMS beside them
+#        scripts/windows.sh test     and runs the tests under Wine
+#        scripts/windows.sh package  the two files alone, without the tests
 #
+# The same commit gives the same bytes (scripts/reproducible.sh checks it):
+# file times come from SOURCE_DATE_EPOCH, the last commit's time unless set.
 # With SKYVARRE_SIGN_PKCS12 (and SKYVARRE_SIGN_PASSWORD, optionally
 # SKYVARRE_SIGN_TIMESTAMP_URL) set, skyvarre.exe, every DLL, the uninstaller
 # and the installer are signed with that certificate (scripts/sign-windows.sh);
 # without, they are built unsigned. The test run signs with a throwaway
 # certificate of its own when none is given, and checks every signature.
+# Signing is the one step whose output differs from build to build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+mode=${1:-}
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+export SOURCE_DATE_EPOCH
 
 bash scripts/install-deps.sh windows
 SKYVARRE_QT_WINDOWS=$(bash scripts/build-qt-windows.sh)
 export SKYVARRE_QT_WINDOWS
 
 build=build/windows
-if [ "${1:-}" = test ] && [ -z "${SKYVARRE_SIGN_PKCS12:-}" ]; then
+# A build folder configured against another Qt (the options changed) starts
+# afresh: CMake keeps the toolchain file a folder was first configured with.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -qF "$SKYVARRE_QT_WINDOWS/" "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+fi
+if [ "$mode" = test ] && [ -z "${SKYVARRE_SIGN_PKCS12:-}" ]; then
     # A self-signed code-signing certificate made on the spot, good for two days.
     signing=$build/test-signing
     rm -rf "$signing"
@@ -38,7 +51,9 @@ fi
 sign=()
 [ -z "${SKYVARRE_SIGN_PKCS12:-}" ] || sign=(bash "$PWD/scripts/sign-windows.sh")
 
-cmake --preset windows
+tests=ON
+[ "$mode" != package ] || tests=OFF
+cmake --preset windows -DSKYVARRE_BUILD_TESTS=$tests
 cmake --build --preset windows -j "$(nproc)"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
@@ -51,6 +66,8 @@ x86_64-w64-mingw32-strip --strip-unneeded "$program"/*.dll "$program"/*/*.dll
 if [ ${#sign[@]} -gt 0 ]; then
     find "$program" -name '*.exe' -o -name '*.dll' | sort | xargs "${sign[@]}"
 fi
+# NSIS and zip record each file's time.
+find "$program" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 
 # Builds an installer of the program folder $1 as version $2 into $3. The
 # installer installs every file of the folder and its uninstaller removes
@@ -82,12 +99,17 @@ make_installer() {
     rm -rf "$lists"
 }
 
-make_installer "$program" "$version" "$build/skyvarre-$version-setup.exe"
-rm -f "$build/skyvarre-$version-windows-x64.zip"
-(cd "$packages" && cmake -E tar cf "../skyvarre-$version-windows-x64.zip" --format=zip "skyvarre-$version")
-ls -l "$build/skyvarre-$version-setup.exe" "$build/skyvarre-$version-windows-x64.zip"
+setup=skyvarre-$version-setup.exe
+zip=skyvarre-$version-windows-x64.zip
+make_installer "$program" "$version" "$build/$setup"
+rm -f "$build/$zip"
+# Files in a fixed order, their times in UTC (zip keeps local time).
+(cd "$packages" && find "skyvarre-$version" -type f | LC_ALL=C sort >files.txt &&
+    TZ=UTC cmake -E tar cf "../$zip" --format=zip --files-from=files.txt && rm files.txt)
+(cd "$build" && sha256sum "$setup" "$zip" >SHA256SUMS)
+ls -l "$build/$setup" "$build/$zip"
 
-if [ "${1:-}" = test ]; then
+if [ "$mode" = test ]; then
     # An earlier version for the upgrade checks: the same program with one
     # file more, which the current version does not ship.
     earlier=$packages/earlier

@@ -29,6 +29,8 @@ test_packages=(
     orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng at-spi2-core dbus
     # memory checks and measurements
     valgrind hyperfine time
+    # where two builds of the release files differ
+    diffoscope-minimal
 )
 
 windows_packages=(

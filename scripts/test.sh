@@ -2,9 +2,10 @@
 # Installs what is missing, builds and runs every test: the debug configuration
 # (the package check with lintian and the Wayland test among them), the main
 # paths under valgrind's memcheck, the sanitizer configuration (ASan + UBSan),
-# a short run of every fuzz target, and the Windows build with its installer,
+# a short run of every fuzz target, the Windows build with its installer,
 # tested under Wine (Qt for Windows is built first where this machine has not
-# built it yet: once, about 40 minutes).
+# built it yet: once, 20 to 40 minutes), and a check that two builds of the
+# release files give the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,3 +30,6 @@ bash scripts/fuzz.sh "${FUZZ_SECONDS:-30}"
 
 echo "== windows =="
 bash scripts/windows.sh test
+
+echo "== reproducible =="
+bash scripts/reproducible.sh

@@ -44,6 +44,21 @@ install(FILES /usr/share/doc/mingw-w64-common/copyright
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright
     DESTINATION licenses RENAME gcc-runtime-copyright.txt)
 
+# uninstall.exe, the command the uninstall entry runs: the installer's own
+# uninstaller, waited for (packaging/windows/uninstall.cpp). Not part of the
+# program folder: scripts/windows.sh hands it to the installer. Linked
+# statically, so that it loads no DLL from the folder it empties.
+set(SKYVARRE_UNINSTALL_MANIFEST ${PROJECT_SOURCE_DIR}/packaging/windows/uninstall.exe.manifest)
+configure_file(packaging/windows/uninstall.rc.in ${CMAKE_CURRENT_BINARY_DIR}/packaging/uninstall.rc @ONLY)
+add_executable(skyvarre_uninstall WIN32
+    packaging/windows/uninstall.cpp ${CMAKE_CURRENT_BINARY_DIR}/packaging/uninstall.rc)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/packaging/uninstall.rc PROPERTIES
+    OBJECT_DEPENDS "${SKYVARRE_ICO};${SKYVARRE_UNINSTALL_MANIFEST}")
+set_target_properties(skyvarre_uninstall PROPERTIES
+    OUTPUT_NAME uninstall RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+target_link_options(skyvarre_uninstall PRIVATE -municode -static)
+target_link_libraries(skyvarre_uninstall PRIVATE skyvarre_warnings)
+
 # The uninstall entry's help, home and download links, read from the
 # program's own link table so that they never differ from the Help menu's.
 file(READ src/web/LinkTable.cpp link_table)

@@ -63,11 +63,14 @@ rm -rf "$packages"
 cmake --install "$build" --prefix "$program" --strip
 # Qt's DLLs and the compiler's runtime come with their symbols.
 x86_64-w64-mingw32-strip --strip-unneeded "$program"/*.dll "$program"/*/*.dll
+# The uninstall command, which only the installer carries.
+launcher=$packages/uninstall.exe
+x86_64-w64-mingw32-strip --strip-unneeded -o "$launcher" "$build/packaging/uninstall.exe"
 if [ ${#sign[@]} -gt 0 ]; then
-    find "$program" -name '*.exe' -o -name '*.dll' | sort | xargs "${sign[@]}"
+    { find "$program" -name '*.exe' -o -name '*.dll'; echo "$launcher"; } | sort | xargs "${sign[@]}"
 fi
 # NSIS and zip record each file's time.
-find "$program" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+find "$program" "$launcher" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 
 # Builds an installer of the program folder $1 as version $2 into $3. The
 # installer installs every file of the folder and its uninstaller removes
@@ -94,7 +97,7 @@ make_installer() {
     [ ${#sign[@]} -eq 0 ] || signing=("-DSIGN=${sign[*]}")
     makensis -V2 -DSETTINGS="$lists/settings.nsh" -DSTAGE="$(realpath "$stage")" \
         -DFILES="$lists/files.nsh" -DUNFILES="$lists/unfiles.nsh" -DUNFOLDERS="$lists/unfolders.nsh" \
-        "${signing[@]}" -DOUTFILE="$(realpath "$(dirname "$outfile")")/$(basename "$outfile")" \
+        -DLAUNCHER="$(realpath "$launcher")" "${signing[@]}" -DOUTFILE="$(realpath "$(dirname "$outfile")")/$(basename "$outfile")" \
         packaging/windows/installer.nsi
     rm -rf "$lists"
 }
@@ -111,10 +114,12 @@ ls -l "$build/$setup" "$build/$zip"
 
 if [ "$mode" = test ]; then
     # An earlier version for the upgrade checks: the same program with one
-    # file more, which the current version does not ship.
+    # file more, which the current version does not ship, and one less,
+    # which only the current version writes.
     earlier=$packages/earlier
     cp -r "$program" "$earlier"
     echo "A file only the earlier version ships." >"$earlier/obsolete.txt"
+    rm "$earlier/licenses/gcc-runtime-copyright.txt"
     mkdir -p "$build/test-installers"
     make_installer "$earlier" 1.0 "$build/test-installers/skyvarre-1.0-setup.exe"
     ctest --preset windows

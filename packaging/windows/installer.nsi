@@ -2,21 +2,25 @@
 ; installed program folder:
 ;   makensis -DSETTINGS=<installer-settings.nsh> -DSTAGE=<program folder>
 ;            -DFILES=<files.nsh> -DUNFILES=<unfiles.nsh> -DUNFOLDERS=<unfolders.nsh>
-;            -DOUTFILE=<setup.exe> [-DSIGN=<command that signs the file it is given>]
+;            -DLAUNCHER=<uninstall.exe> -DOUTFILE=<setup.exe>
+;            [-DSIGN=<command that signs the file it is given>]
 ;            installer.nsi
 ; SETTINGS, which CMake writes, defines VERSION, PUBLISHER, ICON,
 ; RUNNING_MUTEX and the HELP_PAGE, HOME_PAGE and DOWNLOAD_PAGE addresses.
 ; FILES holds a File line for every file of the folder, UNFILES a Delete line
 ; for each of them and UNFOLDERS an RMDir line for each folder: the
 ; uninstaller removes exactly what was installed, and a folder only once it
-; is empty.
+; is empty. LAUNCHER is the small program that Apps and Features runs to
+; uninstall: it runs this script's uninstaller in place and waits for it
+; (packaging/windows/uninstall.cpp).
 ;
-; Installs for the current user without asking for administrator rights, or
-; for every user of the machine once that is chosen (on the mode page, or
-; /AllUsers on the command line), and only then asks for them. /S installs
-; and uninstalls silently; every refusal and failure ends with exit code 2.
-; An earlier installation is removed by its own uninstaller first, so that
-; nothing a later version no longer ships stays behind.
+; Installs for the current user without administrator rights, or, run as an
+; administrator, for every user of the machine. /S installs and uninstalls
+; silently. Each refusal and failure has an exit code of its own (EXIT_*
+; below; /? lists them). An earlier installation is removed by its own
+; uninstaller first, so that nothing a later version no longer ships stays
+; behind; it is copied aside beforehand and put back when the new version
+; cannot be written whole.
 
 ; A 64-bit installer for a 64-bit program: it runs where the program does,
 ; and sees the registry and Program Files as the program does.
@@ -26,16 +30,30 @@ SetCompressor /SOLID lzma
 
 !define PRODUCT "Skyvarre"
 !define EXE "skyvarre.exe"
-!define UNINSTALLER "uninstall.exe"
+; What the uninstall entry runs, and the uninstaller it runs.
+!define LAUNCHER_NAME "uninstall.exe"
+!define UNINSTALLER "uninstaller.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 ; Where the program keeps its one setting (QSettings' place for "skyvarre").
 !define SETTINGS_KEY "Software\skyvarre"
 ; Qt 6.4 runs on Windows 10 1809 and later.
 !define OLDEST_WINDOWS_BUILD 17763
-!define FAILED 2
 
-; Elevation is asked for by the copy that installs for all users, not by the
-; file: a per-user installation never shows a UAC prompt.
+; The exit codes, one meaning each, for scripts and package managers.
+; 1 is what NSIS itself gives when the user cancels.
+!define EXIT_CANCELLED 1
+!define EXIT_WRITE_FAILED 2
+!define EXIT_RUNNING 3
+!define EXIT_NEWER_INSTALLED 4
+!define EXIT_OTHER_SCOPE 5
+!define EXIT_WINDOWS_TOO_OLD 6
+!define EXIT_BAD_SWITCH 7
+!define EXIT_NEEDS_ADMIN 8
+!define EXIT_FOLDER_NOT_EMPTY 9
+
+; The installer never asks for elevation: an installation for every user is
+; made by running it as an administrator. Only the uninstall command of such
+; an installation, started by a user from Apps and Features, asks for it.
 RequestExecutionLevel user
 ManifestDPIAware true
 ManifestLongPathAware true
@@ -50,15 +68,18 @@ ManifestLongPathAware true
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include WordFunc.nsh
+!include TextFunc.nsh
 !include WinVer.nsh
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
 BrandingText "${PRODUCT} ${VERSION}"
+; Browse appends the last part, so the files always get a folder of their own.
+InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 ShowInstDetails hide
 ShowUninstDetails hide
 ; A file that cannot be written stops the installation (Retry or Cancel,
-; and Cancel when silent): never a mix of two versions.
+; and Cancel when silent), and the earlier installation is put back.
 AllowSkipFiles off
 
 VIProductVersion "${VERSION}.0.0"
@@ -70,10 +91,15 @@ VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "Copyright 2026 The Skyvarre developers. MIT licence."
 
 Var AllUsers        ; 1 to install for every user, 0 for the current user
-Var Elevated        ; 1 in the copy started through UAC for an all-users install
+Var Elevated        ; 1 when this process runs with administrator rights
+Var FolderGiven     ; installer: 1 when /D= chose the folder
+Var ScopeGiven      ; installer: 1 when /AllUsers or /CurrentUser chose the scope
+Var ShowUsage       ; 1 for /?
 Var ModeJustMe
 Var ModeEveryone
+Var Backup          ; installer: where the earlier state is kept, "" until it is
 Var RemoveSettings  ; uninstaller: 1 to remove the reminder setting too
+Var HasEntry        ; uninstaller: 1 when an uninstall entry names this folder
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -82,11 +108,10 @@ Var RemoveSettings  ; uninstaller: 1 to remove the reminder setting too
 !define MUI_FINISHPAGE_RUN_TEXT "Run ${PRODUCT}"
 !define MUI_FINISHPAGE_RUN_FUNCTION RunAsTheUser
 
-!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipInElevatedCopy
 !insertmacro MUI_PAGE_WELCOME
-!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipInElevatedCopy
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
 Page custom ModePage ModePageLeave
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE FolderPageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -95,8 +120,8 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-; Sets RESULT to 1 when the named mutex exists. One of another user's, which
-; this user may not open (ERROR_ACCESS_DENIED, 5), exists all the same.
+; Sets RESULT to 1 when the named mutex exists. One this user may not open
+; (ERROR_ACCESS_DENIED, 5) exists all the same.
 !macro MutexExists NAME RESULT
     ; SYNCHRONIZE access
     System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${NAME}") p .r1 ?e'
@@ -107,6 +132,13 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
     ${ElseIf} $2 = 5
         StrCpy ${RESULT} 1
     ${EndIf}
+!macroend
+
+; Ends the run with CODE after saying MESSAGE (not when silent).
+!macro Refuse CODE MESSAGE
+    MessageBox MB_OK|MB_ICONSTOP "${MESSAGE}" /SD IDOK
+    SetErrorLevel ${CODE}
+    Quit
 !macroend
 
 ; Both the installer and the uninstaller need these; NSIS keeps their
@@ -122,8 +154,9 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
         ${EndIf}
     FunctionEnd
 
-    ; Pushes 1 when a copy of Skyvarre runs: it holds a named mutex in the
-    ; global namespace (or, where it could not, in its session's).
+    ; Pushes 1 when a copy of Skyvarre runs, in any session: every copy
+    ; holds the one named mutex in the global namespace (or, where it could
+    ; not, one in its session's).
     Function ${UN}IsRunning
         Push $0
         Push $1
@@ -136,8 +169,8 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
         Exch $0
     FunctionEnd
 
-    ; Asks the user to close Skyvarre for as long as it runs; pushes 1 once
-    ; it is closed, 0 when the user (or a silent run) gives up.
+    ; Asks the user to close Skyvarre for as long as it runs; ends the run
+    ; with EXIT_RUNNING when the user (or a silent run) gives up.
     Function ${UN}WaitUntilClosed
         Push $0
         retry:
@@ -147,89 +180,129 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
             MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
                 "${PRODUCT} is running. Close every ${PRODUCT} window, then choose Retry." \
                 /SD IDCANCEL IDRETRY retry
-            StrCpy $0 0
-        ${Else}
-            StrCpy $0 1
-        ${EndIf}
-        Exch $0
-    FunctionEnd
-
-    ; Runs this installer or uninstaller again through UAC, for every user,
-    ; with the command line given on the stack, waits for it and ends with
-    ; its exit code. Returns only when the user refused the elevation.
-    Function ${UN}RunElevated
-        Exch $0 ; the parameters
-        Push $1
-        Push $2
-        ; SHELLEXECUTEINFOW as 64-bit Windows lays it out (112 bytes, the
-        ; 4-byte members padded to 8): cbSize, fMask SEE_MASK_NOCLOSEPROCESS,
-        ; hwnd, lpVerb, lpFile, lpParameters, lpDirectory, nShow
-        ; SW_SHOWNORMAL, hInstApp, lpIDList, lpClass, hkeyClass, dwHotKey,
-        ; hIcon, hProcess.
-        System::Call '*(i 112, i 0x40, p $HWNDPARENT, w "runas", w "$EXEPATH", w r0, w "$EXEDIR", i 1, i 0, p 0, p 0, p 0, p 0, i 0, i 0, p 0, p 0) p .r1'
-        System::Call 'shell32::ShellExecuteExW(p r1) i .r2'
-        ${If} $2 <> 0
-            System::Call '*$1(i, i, p, p, p, p, p, i, i, p, p, p, p, i, i, p, p .r2)'
-            System::Call 'kernel32::WaitForSingleObject(p r2, i -1)'
-            System::Call 'kernel32::GetExitCodeProcess(p r2, *i .r0)'
-            System::Call 'kernel32::CloseHandle(p r2)'
-            System::Free $1
-            SetErrorLevel $0
+            SetErrorLevel ${EXIT_RUNNING}
             Quit
         ${EndIf}
-        System::Free $1
-        Pop $2
-        Pop $1
         Pop $0
     FunctionEnd
 
-    ; 1 when this process may write for every user.
-    Function ${UN}IsElevated
-        Push $0
+    ; Sets $Elevated: 1 when this process may write for every user. A
+    ; member of the administrators who did not elevate counts as a user.
+    Function ${UN}FindElevation
         UserInfo::GetAccountType
-        Pop $0
-        ${If} $0 == "Admin"
-            StrCpy $0 1
+        Pop $Elevated
+        ${If} $Elevated == "Admin"
+            StrCpy $Elevated 1
         ${Else}
-            StrCpy $0 0
+            StrCpy $Elevated 0
         ${EndIf}
-        Exch $0
     FunctionEnd
+
+    ; Reads the command line's switches into the variables they set; ends
+    ; the run with EXIT_BAD_SWITCH at the first one this program does not
+    ; take, so that a mistyped switch never changes what is done. NSIS has
+    ; already taken /D= (the installer's folder) and _?= (the uninstaller's)
+    ; off the line; switches are words between spaces.
+    Function ${UN}ReadSwitches
+        ${GetParameters} $R0
+        StrCpy $ShowUsage 0
+        next_word:
+            StrCpy $R1 $R0 1
+            ${If} $R1 == " "
+                StrCpy $R0 $R0 "" 1
+                Goto next_word
+            ${EndIf}
+            ${If} $R0 == ""
+                Return
+            ${EndIf}
+            StrCpy $R2 ""
+            in_word:
+                StrCpy $R1 $R0 1
+                ${If} $R1 != " "
+                ${AndIf} $R1 != ""
+                    StrCpy $R2 "$R2$R1"
+                    StrCpy $R0 $R0 "" 1
+                    Goto in_word
+                ${EndIf}
+            Call ${UN}TakeSwitch
+            Goto next_word
+    FunctionEnd
+
 !macroend
 !insertmacro SharedFunctions ""
 !insertmacro SharedFunctions "un."
 
-; Ends a silent run, or an interactive one past its pages, as failed.
-!macro Refuse MESSAGE
-    MessageBox MB_OK|MB_ICONSTOP "${MESSAGE}" /SD IDOK
-    SetErrorLevel ${FAILED}
-    Quit
+; /S is NSIS's own and is case-sensitive there, so it is here too.
+!macro TakeSilentSwitch
+    ${If} $R2 S== "/S"
+        Return
+    ${EndIf}
 !macroend
 
+!macro RefuseSwitch
+    !insertmacro Refuse ${EXIT_BAD_SWITCH} \
+        "Unknown switch: $R2$\r$\n$\r$\nRun $EXEFILE /? for the switches it takes."
+!macroend
+
+;----------------------------------------------------------------------------
+; The installer
+
+Function TakeSwitch
+    !insertmacro TakeSilentSwitch
+    ${If} $R2 == "/NCRC"
+        Return
+    ${ElseIf} $R2 == "/?"
+        StrCpy $ShowUsage 1
+        Return
+    ${ElseIf} $R2 == "/AllUsers"
+    ${OrIf} $R2 == "/CurrentUser"
+        ${If} $ScopeGiven = 1
+            !insertmacro Refuse ${EXIT_BAD_SWITCH} "Give /AllUsers or /CurrentUser, not both."
+        ${EndIf}
+        StrCpy $ScopeGiven 1
+        ${If} $R2 == "/AllUsers"
+            StrCpy $AllUsers 1
+        ${EndIf}
+        Return
+    ${EndIf}
+    !insertmacro RefuseSwitch
+FunctionEnd
+
 Function .onInit
-    ${IfNot} ${AtLeastBuild} ${OLDEST_WINDOWS_BUILD}
-        !insertmacro Refuse "${PRODUCT} needs Windows 10 version 1809 or later, or Windows 11."
-    ${EndIf}
-    ${GetParameters} $R0
     StrCpy $AllUsers 0
-    StrCpy $Elevated 0
-    ClearErrors
-    ${GetOptions} $R0 "/AllUsers" $R1
-    ${IfNot} ${Errors}
-        StrCpy $AllUsers 1
+    StrCpy $ScopeGiven 0
+    StrCpy $Backup ""
+    Call ReadSwitches
+    ${If} $ShowUsage = 1
+        MessageBox MB_OK|MB_ICONINFORMATION \
+            "Usage: $EXEFILE [/S] [/AllUsers | /CurrentUser] [/D=folder]$\r$\n$\r$\n\
+            /S$\tinstall silently$\r$\n\
+            /AllUsers$\tfor every user of this computer (run as an administrator)$\r$\n\
+            /CurrentUser$\tjust for you (the default)$\r$\n\
+            /D=folder$\tinstall into this folder (last, without quotes)$\r$\n$\r$\n\
+            Exit codes: 0 installed, 1 cancelled, 2 a file or setting could not be written \
+            (an earlier installation is kept as it was), 3 ${PRODUCT} is running, \
+            4 a newer version is installed, 5 ${PRODUCT} is installed for every user, \
+            6 Windows is too old, 7 unknown switch, 8 administrator rights needed, \
+            9 the folder holds other files." \
+            /SD IDOK
+        SetErrorLevel 0
+        Quit
     ${EndIf}
-    ClearErrors
-    ${GetOptions} $R0 "/Elevated" $R1
-    ${IfNot} ${Errors}
-        StrCpy $Elevated 1
+    ${IfNot} ${AtLeastBuild} ${OLDEST_WINDOWS_BUILD}
+        !insertmacro Refuse ${EXIT_WINDOWS_TOO_OLD} \
+            "${PRODUCT} needs Windows 10 version 1809 or later, or Windows 11."
     ${EndIf}
-    ; Without a choice on the command line, an existing installation for
-    ; every user is offered first on the mode page.
-    ClearErrors
-    ${GetOptions} $R0 "/CurrentUser" $R1
-    ${If} ${Errors}
-    ${AndIf} $AllUsers = 0
-    ${AndIfNot} ${Silent}
+    Call FindElevation
+    ; NSIS has put /D='s folder, or else InstallDir, into $INSTDIR.
+    StrCpy $FolderGiven 0
+    ${If} $INSTDIR != "$LOCALAPPDATA\Programs\${PRODUCT}"
+        StrCpy $FolderGiven 1
+    ${EndIf}
+    ; Without a choice on the command line, an administrator is offered the
+    ; installation for every user first where that is the one there is.
+    ${If} $ScopeGiven = 0
+    ${AndIf} $Elevated = 1
         ReadRegStr $R1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
         ReadRegStr $R2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
         ${If} $R1 != ""
@@ -237,22 +310,29 @@ Function .onInit
             StrCpy $AllUsers 1
         ${EndIf}
     ${EndIf}
-
-    ; Interactively the mode page checks; the copy started through UAC skips
-    ; that page and checks here.
-    ${If} ${Silent}
-    ${OrIf} $Elevated = 1
-        ${If} $AllUsers = 1
-            Call ElevateForEveryone
-        ${EndIf}
-        Call CheckBeforeInstalling
+    ${If} $AllUsers = 1
+    ${AndIf} $Elevated = 0
+        !insertmacro Refuse ${EXIT_NEEDS_ADMIN} \
+            "Installing ${PRODUCT} for every user needs administrator rights: run the installer as an administrator."
     ${EndIf}
-    Call UseScope
-    Call ChooseFolder
+    ; Interactively the pages check; silently everything is checked here.
+    ${If} ${Silent}
+        Call CheckBeforeInstalling
+        Call UseScope
+        Call ChooseFolder
+        Call CheckFolder
+    ${Else}
+        Call UseScope
+        Call ChooseFolder
+    ${EndIf}
 FunctionEnd
 
-; The folder: where this scope's installation is, else the default.
+; The folder: the one /D= gave, else where this scope's installation is,
+; else the scope's usual place.
 Function ChooseFolder
+    ${If} $FolderGiven = 1
+        Return
+    ${EndIf}
     ReadRegStr $INSTDIR SHCTX "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $INSTDIR == ""
         ${If} $AllUsers = 1
@@ -263,43 +343,71 @@ Function ChooseFolder
     ${EndIf}
 FunctionEnd
 
-; For every user this installer must run elevated: a copy that is not
-; starts itself again through UAC with the same choices.
-Function ElevateForEveryone
-    Call IsElevated
+; Pushes 1 when FOLDER may take the files: it does not exist, is empty, or
+; holds Skyvarre (an installation's folder, or one with the program in it).
+; Anything else would be overwritten and later deleted by the uninstaller.
+Function IsFolderForUs
+    Exch $0
+    Push $1
+    Push $2
+    StrCpy $1 1
+    ${If} ${FileExists} "$0\*.*"
+    ${AndIfNot} ${FileExists} "$0\${EXE}"
+        FindFirst $2 $1 "$0\*.*"
+        skip_dots:
+        ${If} $1 == "."
+        ${OrIf} $1 == ".."
+            FindNext $2 $1
+            Goto skip_dots
+        ${EndIf}
+        FindClose $2
+        ${If} $1 == ""
+            StrCpy $1 1
+        ${Else}
+            StrCpy $1 0
+        ${EndIf}
+    ${EndIf}
+    Pop $2
+    Exch $1
+    Exch
     Pop $0
-    ${If} $0 = 1
-        Return
+FunctionEnd
+
+Function CheckFolder
+    Push $INSTDIR
+    Call IsFolderForUs
+    Pop $0
+    ${If} $0 = 0
+        !insertmacro Refuse ${EXIT_FOLDER_NOT_EMPTY} \
+            "$INSTDIR holds other files, so ${PRODUCT} was not installed there. Choose an empty folder or a new one."
     ${EndIf}
-    ${GetParameters} $0
-    Push "$0 /AllUsers /Elevated"
-    Call RunElevated
-    ; The user said no to UAC.
-    ${If} ${Silent}
-        !insertmacro Refuse "Installing ${PRODUCT} for every user needs administrator rights."
+FunctionEnd
+
+Function FolderPageLeave
+    Push $INSTDIR
+    Call IsFolderForUs
+    Pop $0
+    ${If} $0 = 0
+        MessageBox MB_OK|MB_ICONEXCLAMATION \
+            "$INSTDIR holds other files. Choose an empty folder or a new one: ${PRODUCT} puts its files in a folder of their own."
+        Abort
     ${EndIf}
-    MessageBox MB_OK|MB_ICONEXCLAMATION \
-        "Installing ${PRODUCT} for every user needs administrator rights. Install it just for you instead, or try again."
-    Abort
 FunctionEnd
 
 ; Everything that may refuse the installation, before anything changes:
-; a running copy, an installation in the other scope that this one cannot
-; replace, a newer version.
+; a running copy, an installation for every user that a user's own cannot
+; stand beside, a newer version.
 Function CheckBeforeInstalling
     Call WaitUntilClosed
-    Pop $0
-    ${If} $0 = 0
-        !insertmacro Refuse "${PRODUCT} is running, so it was not installed. Close it and run the installer again."
-    ${EndIf}
     ${If} $AllUsers = 0
         ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
         ${If} $0 != ""
+        ${AndIf} ${FileExists} "$0\${LAUNCHER_NAME}"
             MessageBox MB_OK|MB_ICONEXCLAMATION \
-                "${PRODUCT} is already installed for every user of this computer, in $0. Install it for every user to update it, or uninstall that one first." \
+                "${PRODUCT} is already installed for every user of this computer, in $0. To update it, run the installer as an administrator and install for every user." \
                 /SD IDOK
             ${If} ${Silent}
-                SetErrorLevel ${FAILED}
+                SetErrorLevel ${EXIT_OTHER_SCOPE}
                 Quit
             ${EndIf}
             Abort
@@ -314,32 +422,32 @@ Function CheckBeforeInstalling
             MessageBox MB_YESNO|MB_ICONQUESTION \
                 "${PRODUCT} $1 is installed, which is newer than this ${VERSION}. Replace it with ${VERSION}?" \
                 /SD IDNO IDYES older_accepted
-            SetErrorLevel ${FAILED}
+            SetErrorLevel ${EXIT_NEWER_INSTALLED}
             Quit
             older_accepted:
         ${EndIf}
     ${EndIf}
 FunctionEnd
 
-Function SkipInElevatedCopy
-    ${If} $Elevated = 1
-        Abort
-    ${EndIf}
-FunctionEnd
-
 Function ModePage
-    ${If} $Elevated = 1
-        Abort
-    ${EndIf}
     !insertmacro MUI_HEADER_TEXT "Choose Users" "Choose for which users to install ${PRODUCT}."
     nsDialogs::Create 1018
     Pop $0
-    ${NSD_CreateLabel} 0 0 100% 24u "Install ${PRODUCT} just for you, or for every user of this computer. Installing for every user asks for administrator rights."
+    ${If} $Elevated = 1
+        StrCpy $1 "Install ${PRODUCT} just for you, or for every user of this computer."
+    ${Else}
+        StrCpy $1 "Install ${PRODUCT} just for you. To install it for every user of this computer, close the installer and run it as an administrator."
+    ${EndIf}
+    ${NSD_CreateLabel} 0 0 100% 24u $1
     Pop $0
     ${NSD_CreateRadioButton} 10u 34u -10u 12u "&Just for me"
     Pop $ModeJustMe
     ${NSD_CreateRadioButton} 10u 50u -10u 12u "&Every user of this computer"
     Pop $ModeEveryone
+    ${If} $Elevated = 0
+        EnableWindow $ModeEveryone 0
+        StrCpy $AllUsers 0
+    ${EndIf}
     ${If} $AllUsers = 1
         ${NSD_Check} $ModeEveryone
     ${Else}
@@ -352,7 +460,6 @@ Function ModePageLeave
     ${NSD_GetState} $ModeEveryone $AllUsers
     ${If} $AllUsers = ${BST_CHECKED}
         StrCpy $AllUsers 1
-        Call ElevateForEveryone
     ${Else}
         StrCpy $AllUsers 0
     ${EndIf}
@@ -364,72 +471,314 @@ FunctionEnd
 ; The finish page's "Run Skyvarre": an elevated installer would start it
 ; elevated too, so Explorer, which runs as the user, starts it then.
 Function RunAsTheUser
-    ${If} $AllUsers = 1
+    ${If} $Elevated = 1
         Exec '"$WINDIR\explorer.exe" "$INSTDIR\${EXE}"'
     ${Else}
         Exec '"$INSTDIR\${EXE}"'
     ${EndIf}
 FunctionEnd
 
-; Removes the installation whose entry lies under ROOT (HKCU or HKLM) with
-; its own uninstaller, run in place and silently, and waits for it.
-!macro RemoveEarlierInstallation ROOT SCOPE
+;----------------------------------------------------------------------------
+; Keeping the earlier state, so that a failed installation can put it back
+
+; The Start-menu shortcut of the scope CONTEXT (current or all).
+!macro ShortcutOf CONTEXT RESULT
+    SetShellVarContext ${CONTEXT}
+    StrCpy ${RESULT} "$SMPROGRAMS\${PRODUCT}.lnk"
+    Call UseScope
+!macroend
+
+; Copies the folder $0 aside, once, with a line in the list of copies.
+Function KeepFolder
+    ${If} $0 == ""
+    ${OrIfNot} ${FileExists} "$0\*.*"
+        Return
+    ${EndIf}
+    ClearErrors
+    FileOpen $1 "$Backup\folders.txt" r
+    ${IfNot} ${Errors}
+        ${Do}
+            FileRead $1 $2
+            ${TrimNewLines} $2 $2
+            ${If} $2 == $0
+                FileClose $1
+                Return
+            ${EndIf}
+        ${LoopUntil} $2 == ""
+        FileClose $1
+    ${EndIf}
+    GetTempFileName $3 "$Backup"
+    Delete $3
+    ClearErrors
+    CopyFiles /SILENT "$0\*.*" "$3"
+    ${If} ${Errors}
+        SetErrorLevel ${EXIT_WRITE_FAILED}
+        Abort "The earlier installation in $0 could not be copied aside, so nothing was changed."
+    ${EndIf}
+    FileOpen $1 "$Backup\folders.txt" a
+    FileSeek $1 0 END
+    FileWrite $1 "$0$\r$\n$3$\r$\n"
+    FileClose $1
+FunctionEnd
+
+; Before the first change: the folders that will change, both uninstall
+; entries and both shortcuts.
+Function KeepEarlierState
+    InitPluginsDir
+    StrCpy $Backup "$PLUGINSDIR\earlier"
+    CreateDirectory "$Backup"
+    StrCpy $0 $INSTDIR
+    Call KeepFolder
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    Call KeepFolder
+    ${If} $Elevated = 1
+        ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+        Call KeepFolder
+    ${EndIf}
+    ; reg.exe keeps a key whole, whatever values an earlier version wrote.
+    nsExec::Exec '"$SYSDIR\reg.exe" export "HKCU\${UNINSTALL_KEY}" "$Backup\current.reg" /y'
+    Pop $0
+    ${If} $Elevated = 1
+        nsExec::Exec '"$SYSDIR\reg.exe" export "HKLM\${UNINSTALL_KEY}" "$Backup\all.reg" /y'
+        Pop $0
+    ${EndIf}
+    !insertmacro ShortcutOf current $0
+    CopyFiles /SILENT "$0" "$Backup\current.lnk"
+    !insertmacro ShortcutOf all $0
+    CopyFiles /SILENT "$0" "$Backup\all.lnk"
+FunctionEnd
+
+; Puts back what KeepEarlierState kept: first what this installation wrote
+; goes, then the earlier folders, entries and shortcuts come back.
+Function .onInstFailed
+    ${If} $Backup == ""
+        Return
+    ${EndIf}
+    ; Whatever NSIS said of the failure, it was a failure to write.
+    SetErrorLevel ${EXIT_WRITE_FAILED}
+    DetailPrint "Putting the earlier state back"
+    !include "${UNFILES}"
+    Delete "$INSTDIR\${UNINSTALLER}"
+    Delete "$INSTDIR\${LAUNCHER_NAME}"
+    !include "${UNFOLDERS}"
+    RMDir "$INSTDIR"
+    ClearErrors
+    FileOpen $1 "$Backup\folders.txt" r
+    ${IfNot} ${Errors}
+        ${Do}
+            FileRead $1 $2
+            FileRead $1 $3
+            ${TrimNewLines} $2 $2
+            ${TrimNewLines} $3 $3
+            ${If} $2 != ""
+                CreateDirectory "$2"
+                CopyFiles /SILENT "$3\*.*" "$2"
+            ${EndIf}
+        ${LoopUntil} $2 == ""
+        FileClose $1
+    ${EndIf}
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${If} ${FileExists} "$Backup\current.reg"
+        nsExec::Exec '"$SYSDIR\reg.exe" import "$Backup\current.reg"'
+        Pop $0
+    ${EndIf}
+    ${If} $Elevated = 1
+        DeleteRegKey HKLM "${UNINSTALL_KEY}"
+        ${If} ${FileExists} "$Backup\all.reg"
+            nsExec::Exec '"$SYSDIR\reg.exe" import "$Backup\all.reg"'
+            Pop $0
+        ${EndIf}
+    ${EndIf}
+    Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    !insertmacro ShortcutOf current $0
+    CopyFiles /SILENT "$Backup\current.lnk" "$0"
+    !insertmacro ShortcutOf all $0
+    CopyFiles /SILENT "$Backup\all.lnk" "$0"
+FunctionEnd
+
+;----------------------------------------------------------------------------
+; Removing an earlier installation
+
+; Runs the command line on the stack without administrator rights, as the
+; user's own programs run: this process's user, the administrators' group
+; for denying only, no privileges but the basic ones, medium integrity.
+; Waits for it and pushes its exit code, or "" when it could not start.
+Function ExecWaitWithoutAdmin
+    Exch $0
+    Push $1
+    Push $2
+    Push $3
+    Push $4
+    Push $5
+    Push $6
+    StrCpy $6 ""
+    ; TOKEN_DUPLICATE | TOKEN_ASSIGN_PRIMARY | TOKEN_QUERY | TOKEN_ADJUST_DEFAULT
+    System::Call 'advapi32::OpenProcessToken(p -1, i 0x8B, *p .r1) i .r2'
+    ${If} $2 <> 0
+        System::Call 'advapi32::ConvertStringSidToSidW(w "S-1-5-32-544", *p .r3)'
+        ; SID_AND_ATTRIBUTES; DISABLE_MAX_PRIVILEGE
+        System::Call '*(p r3, i 0) p .r4'
+        System::Call 'advapi32::CreateRestrictedToken(p r1, i 1, i 1, p r4, i 0, p 0, i 0, p 0, *p .r5) i .r2'
+        System::Free $4
+        System::Call 'kernel32::LocalFree(p r3)'
+        System::Call 'kernel32::CloseHandle(p r1)'
+    ${EndIf}
+    ${If} $2 <> 0
+        ; TOKEN_MANDATORY_LABEL with the medium integrity SID (SE_GROUP_INTEGRITY)
+        System::Call 'advapi32::ConvertStringSidToSidW(w "S-1-16-8192", *p .r3)'
+        System::Call 'advapi32::GetLengthSid(p r3) i .r1'
+        IntOp $1 $1 + 16
+        System::Call '*(p r3, i 0x20) p .r4'
+        System::Call 'advapi32::SetTokenInformation(p r5, i 25, p r4, i r1) i .r2'
+        System::Free $4
+        System::Call 'kernel32::LocalFree(p r3)'
+        ${If} $2 <> 0
+            ; STARTUPINFOW (104 bytes, cb first), PROCESS_INFORMATION
+            System::Alloc 104
+            Pop $3
+            System::Call '*$3(i 104)'
+            System::Call '*(p 0, p 0, i 0, i 0) p .r4'
+            System::Call 'advapi32::CreateProcessAsUserW(p r5, p 0, w r0, p 0, p 0, i 0, i 0, p 0, p 0, p r3, p r4) i .r2'
+            ${If} $2 <> 0
+                System::Call '*$4(p .r1, p .r2)'
+                System::Call 'kernel32::WaitForSingleObject(p r1, i -1)'
+                System::Call 'kernel32::GetExitCodeProcess(p r1, *i .r6)'
+                System::Call 'kernel32::CloseHandle(p r1)'
+                System::Call 'kernel32::CloseHandle(p r2)'
+            ${EndIf}
+            System::Free $3
+            System::Free $4
+        ${EndIf}
+        System::Call 'kernel32::CloseHandle(p r5)'
+    ${EndIf}
+    StrCpy $0 $6
+    Pop $6
+    Pop $5
+    Pop $4
+    Pop $3
+    Pop $2
+    Pop $1
+    Exch $0
+FunctionEnd
+
+; Removes the installation in $0 that lost its uninstaller, whose entry lies
+; under ROOT (HKCU or HKLM, shortcut CONTEXT current or all): the files this
+; version ships, its folders once empty, its shortcut and its entry.
+!macro RemoveByHand ROOT CONTEXT
+    Push $INSTDIR
+    StrCpy $INSTDIR $0
+    !include "${UNFILES}"
+    Delete "$INSTDIR\${UNINSTALLER}"
+    Delete "$INSTDIR\${LAUNCHER_NAME}"
+    !include "${UNFOLDERS}"
+    RMDir "$INSTDIR"
+    Pop $INSTDIR
+    !insertmacro ShortcutOf ${CONTEXT} $1
+    Delete "$1"
+    DeleteRegKey ${ROOT} "${UNINSTALL_KEY}"
+    ${If} ${FileExists} "$0\*.*"
+        MessageBox MB_OK|MB_ICONINFORMATION \
+            "The earlier installation in $0 was removed as far as ${PRODUCT} knows its files; the files left in that folder are not ${PRODUCT}'s of this version and stay." \
+            /SD IDOK
+    ${EndIf}
+!macroend
+
+; Removes the installation whose entry lies under ROOT, normally with its
+; own uninstall command, run silently; waits for it. SWITCH and _?= are for
+; 1.15 and earlier, whose uninstall.exe was the uninstaller itself. A user's
+; own installation lies in a folder the user's programs may change, so its
+; command never runs with this installer's administrator rights.
+!macro RemoveEarlierInstallation ROOT SWITCH CONTEXT
     ReadRegStr $0 ${ROOT} "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $0 != ""
-    ${AndIf} ${FileExists} "$0\${UNINSTALLER}"
-        DetailPrint "Removing the earlier installation in $0"
-        ClearErrors
-        ExecWait '"$0\${UNINSTALLER}" ${SCOPE} /S _?=$0' $1
-        ${If} ${Errors}
-        ${OrIf} $1 <> 0
-            MessageBox MB_OK|MB_ICONSTOP \
-                "The earlier installation in $0 could not be removed, so ${PRODUCT} was not installed." \
-                /SD IDOK
-            SetErrorLevel ${FAILED}
-            Abort
+        ${If} ${FileExists} "$0\${LAUNCHER_NAME}"
+            DetailPrint "Removing the earlier installation in $0"
+            StrCpy $1 '"$0\${LAUNCHER_NAME}" ${SWITCH} /S _?=$0'
+            !if ${ROOT} == HKCU
+                ${If} $Elevated = 1
+                    Push $1
+                    Call ExecWaitWithoutAdmin
+                    Pop $1
+                ${Else}
+                    ExecWait $1 $1
+                ${EndIf}
+            !else
+                ExecWait $1 $1
+            !endif
+            ${If} $1 != 0
+                MessageBox MB_OK|MB_ICONSTOP \
+                    "The earlier installation in $0 could not be removed, so ${PRODUCT} was not installed." \
+                    /SD IDOK
+                Abort "The earlier installation could not be removed."
+            ${EndIf}
+            ; Uninstallers of 1.15 and earlier, run in place, leave themselves.
+            Delete "$0\${LAUNCHER_NAME}"
+            RMDir "$0"
+        ${ElseIf} ${FileExists} "$0\*.*"
+            DetailPrint "Removing the earlier installation in $0 without its uninstaller"
+            !insertmacro RemoveByHand ${ROOT} ${CONTEXT}
+        ${Else}
+            DetailPrint "Removing the entry of an earlier installation whose folder $0 is gone"
+            !insertmacro RemoveByHand ${ROOT} ${CONTEXT}
         ${EndIf}
-        ; Run in place, it cannot remove itself.
-        Delete "$0\${UNINSTALLER}"
-        RMDir "$0"
+    ${EndIf}
+!macroend
+
+; Stops the installation at a failed write; .onInstFailed puts the earlier
+; state back.
+!macro AbortOnErrors WHAT
+    ${If} ${Errors}
+        MessageBox MB_OK|MB_ICONSTOP \
+            "${WHAT} could not be written, so ${PRODUCT} was not installed. Nothing was changed." \
+            /SD IDOK
+        Abort "${WHAT} could not be written."
     ${EndIf}
 !macroend
 
 Section "Skyvarre"
     ; The user may have started the program while on the pages.
     Call WaitUntilClosed
-    Pop $0
-    ${If} $0 = 0
-        SetErrorLevel ${FAILED}
-        Abort "${PRODUCT} is running, so it was not installed."
+    ; Whether the folder can be written at all, before anything changes.
+    ClearErrors
+    CreateDirectory "$INSTDIR"
+    FileOpen $0 "$INSTDIR\${PRODUCT}-write-test.tmp" w
+    FileClose $0
+    Delete "$INSTDIR\${PRODUCT}-write-test.tmp"
+    ${If} ${Errors}
+        RMDir "$INSTDIR"
+        MessageBox MB_OK|MB_ICONSTOP \
+            "$INSTDIR cannot be written, so ${PRODUCT} was not installed." /SD IDOK
+        SetErrorLevel ${EXIT_WRITE_FAILED}
+        Abort "$INSTDIR cannot be written."
     ${EndIf}
+
+    Call KeepEarlierState
     ; One installation per user: one for every user replaces the user's own.
+    !insertmacro RemoveEarlierInstallation HKCU /CurrentUser current
     ${If} $AllUsers = 1
-        !insertmacro RemoveEarlierInstallation HKCU /CurrentUser
-        !insertmacro RemoveEarlierInstallation HKLM /AllUsers
-    ${Else}
-        !insertmacro RemoveEarlierInstallation HKCU /CurrentUser
+        !insertmacro RemoveEarlierInstallation HKLM /AllUsers all
     ${EndIf}
 
     SetOutPath "$INSTDIR"
     !include "${FILES}"
-    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
     SetOutPath "$INSTDIR"
+    ClearErrors
+    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+    File "/oname=${LAUNCHER_NAME}" "${LAUNCHER}"
+    !insertmacro AbortOnErrors "The uninstaller"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}"
+    !insertmacro AbortOnErrors "The Start-menu shortcut"
 
     ; Apps and Features: SHCTX is HKEY_CURRENT_USER for the current user and
-    ; HKEY_LOCAL_MACHINE for every user.
-    ${If} $AllUsers = 1
-        StrCpy $0 "/AllUsers"
-    ${Else}
-        StrCpy $0 "/CurrentUser"
-    ${EndIf}
+    ; HKEY_LOCAL_MACHINE for every user. The commands end only when the
+    ; uninstallation has, with its exit code, as package managers expect.
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${EXE},0"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}" $0'
-    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" $0 /S'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${LAUNCHER_NAME}"'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${LAUNCHER_NAME}" /S'
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "HelpLink" "${HELP_PAGE}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLInfoAbout" "${HOME_PAGE}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLUpdateInfo" "${DOWNLOAD_PAGE}"
@@ -439,39 +788,102 @@ Section "Skyvarre"
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $1 $2 $3
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $1
+    !insertmacro AbortOnErrors "The uninstall entry"
 SectionEnd
 
-Function un.onInit
-    ${GetParameters} $R0
-    StrCpy $AllUsers 0
-    ClearErrors
-    ${GetOptions} $R0 "/AllUsers" $R1
-    ${IfNot} ${Errors}
-        StrCpy $AllUsers 1
-    ${EndIf}
-    StrCpy $RemoveSettings 0
-    ClearErrors
-    ${GetOptions} $R0 "/RemoveSettings" $R1
-    ${IfNot} ${Errors}
+;----------------------------------------------------------------------------
+; The uninstaller
+
+Function un.TakeSwitch
+    !insertmacro TakeSilentSwitch
+    ${If} $R2 == "/RemoveSettings"
         StrCpy $RemoveSettings 1
+        Return
+    ${ElseIf} $R2 == "/?"
+        StrCpy $ShowUsage 1
+        Return
+    ${ElseIf} $R2 == "/AllUsers"
+    ${OrIf} $R2 == "/CurrentUser"
+        ; Taken for the uninstall strings of 1.15 and earlier; the scope is
+        ; the installation's own.
+        Return
     ${EndIf}
-    ${If} $AllUsers = 1
-        Call un.IsElevated
-        Pop $0
-        ${If} $0 = 0
-            ; The copy NSIS runs from the temporary folder: the same again,
-            ; elevated, still told where the installation is.
-            Push "$R0 _?=$INSTDIR"
-            Call un.RunElevated
-            !insertmacro Refuse "Uninstalling ${PRODUCT} for every user needs administrator rights."
+    !insertmacro RefuseSwitch
+FunctionEnd
+
+; Trims the trailing backslashes of the path on the stack, so that two
+; spellings of one folder compare equal (StrCmp ignores case, as
+; Windows does).
+Function un.TrimFolder
+    Exch $0
+    Push $1
+    loop:
+        StrCpy $1 $0 1 -1
+        ${If} $1 == "\"
+            StrCpy $0 $0 -1
+            Goto loop
         ${EndIf}
+    Pop $1
+    Exch $0
+FunctionEnd
+
+; Sets the scope and $HasEntry from the entry whose InstallLocation is this
+; uninstaller's folder: the one for every user, else the user's own.
+Function un.FindOwnEntry
+    Push $INSTDIR
+    Call un.TrimFolder
+    Pop $0
+    StrCpy $AllUsers 0
+    StrCpy $HasEntry 0
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    Push $1
+    Call un.TrimFolder
+    Pop $1
+    ${If} $1 != ""
+    ${AndIf} $1 == $0
+        StrCpy $AllUsers 1
+        StrCpy $HasEntry 1
+        Return
+    ${EndIf}
+    ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    Push $1
+    Call un.TrimFolder
+    Pop $1
+    ${If} $1 != ""
+    ${AndIf} $1 == $0
+        StrCpy $HasEntry 1
+    ${EndIf}
+FunctionEnd
+
+Function un.onInit
+    StrCpy $RemoveSettings 0
+    Call un.ReadSwitches
+    ${If} $ShowUsage = 1
+        MessageBox MB_OK|MB_ICONINFORMATION \
+            "Usage: $EXEFILE [/S] [/RemoveSettings] _?=folder$\r$\n$\r$\n\
+            /S$\tuninstall silently$\r$\n\
+            /RemoveSettings$\talso remove ${PRODUCT}'s setting from your registry$\r$\n\
+            _?=folder$\tthe installation's folder; last, without quotes$\r$\n$\r$\n\
+            $INSTDIR\${LAUNCHER_NAME} takes the same switches and ends only when the \
+            uninstallation has, with its exit code.$\r$\n$\r$\n\
+            Exit codes: 0 uninstalled, 1 cancelled, 2 files could not be removed \
+            (the entry stays, to run it again), 3 ${PRODUCT} is running, 7 unknown switch, \
+            8 administrator rights needed." \
+            /SD IDOK
+        SetErrorLevel 0
+        Quit
+    ${EndIf}
+    Call un.FindElevation
+    Call un.FindOwnEntry
+    ; uninstall.exe asks for the rights first; this is for a start of the
+    ; uninstaller itself.
+    ${If} $AllUsers = 1
+    ${AndIf} $Elevated = 0
+        !insertmacro Refuse ${EXIT_NEEDS_ADMIN} \
+            "Uninstalling ${PRODUCT} for every user needs administrator rights: run $INSTDIR\${LAUNCHER_NAME}."
     ${EndIf}
     Call un.UseScope
     Call un.WaitUntilClosed
-    Pop $0
-    ${If} $0 = 0
-        !insertmacro Refuse "${PRODUCT} is running, so it was not uninstalled. Close it and uninstall again."
-    ${EndIf}
 FunctionEnd
 
 Var SettingsCheckBox
@@ -494,6 +906,8 @@ Function un.SettingsPageLeave
 FunctionEnd
 
 Section "Uninstall"
+    ; The user may have started the program while on the pages.
+    Call un.WaitUntilClosed
     ; The program's files first: one that cannot be removed (a copy started
     ; meanwhile holds it) keeps the entry, the shortcut and this uninstaller,
     ; so that the uninstallation can be run again.
@@ -503,15 +917,21 @@ Section "Uninstall"
         MessageBox MB_OK|MB_ICONSTOP \
             "Some of ${PRODUCT}'s files in $INSTDIR could not be removed. Close ${PRODUCT} and uninstall again." \
             /SD IDOK
-        SetErrorLevel ${FAILED}
+        SetErrorLevel ${EXIT_WRITE_FAILED}
         Abort "${PRODUCT} was not uninstalled completely."
     ${EndIf}
-    Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    ${If} $HasEntry = 1
+        Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+        DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+    ${EndIf}
+    ; Run in place (_?=) by uninstall.exe, which removes this file, itself and
+    ; the folder once this has ended; started any other way, this runs from a
+    ; copy in the temporary folder and removes them itself.
     Delete "$INSTDIR\${UNINSTALLER}"
+    Delete "$INSTDIR\${LAUNCHER_NAME}"
     ; A folder that holds files of the user's stays.
     !include "${UNFOLDERS}"
     RMDir "$INSTDIR"
-    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
     ${If} $RemoveSettings = 1
         DeleteRegKey HKCU "${SETTINGS_KEY}"
     ${EndIf}

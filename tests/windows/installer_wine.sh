@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # The Windows installer and program under Wine, as a Windows user meets them,
-# in a fresh Wine prefix on a private X server: a silent install for the
-# current user, a start from the installed path, a lookup typed with the
-# keyboard, a link handed to the browser, the reminder date in the registry,
-# a second start refused, an upgrade and an uninstall refused while the
-# program runs, a copy ended by Task Manager not locking the user out, a
-# silent uninstall that leaves nothing behind; then an upgrade over an
-# earlier version, a downgrade refused, a change of scope, and a Windows too
-# old refused. Where SKYVARRE_SIGN_CAFILE names the signing certificate,
-# every signature is verified against it.
+# in a fresh Wine prefix on a private X server: an unknown switch and a
+# folder of other files refused, a silent install for the current user, a
+# start from the installed path, a lookup typed with the keyboard, a link
+# handed to the browser, the reminder date in the registry, a second start
+# refused, an upgrade and an uninstall refused while the program runs, a
+# copy ended by Task Manager not locking the user out, the uninstall entry's
+# command ending only once nothing is left behind; then a folder chosen with
+# /D=, an upgrade whose writes fail leaving the earlier version working, an
+# upgrade over an earlier version, a downgrade refused, a change of scope,
+# an uninstaller that knows its own scope, and a Windows too old refused.
+# Each refusal ends with its own exit code. (Wine runs every program with
+# administrator rights, so the paths of a user without them are not walked
+# here.) Where SKYVARRE_SIGN_CAFILE names the signing certificate, every
+# signature is verified against it.
 # Usage: installer_wine.sh <setup.exe> <earlier version's setup.exe> <main host>
 # SKYVARRE_WINDOWS_SCREENSHOTS=<folder> also keeps a screenshot of each window,
 # SKYVARRE_WINDOWS_SCALE=1.5 or 2 runs it all at that display scaling.
@@ -55,8 +60,41 @@ read_window() {
     tesseract "$session/read.png" - --psm 6 2>/dev/null | tr '\n' ' '
 }
 
+# Starts an installer or uninstaller and gives its exit code.
+install() {
+    local code=0
+    wine "$@" >/dev/null 2>&1 || code=$?
+    echo "$code"
+}
+# Runs a command line as Windows gets it, unquoted (as /D= must be), and
+# gives its exit code.
+install_command_line() {
+    local code=0
+    wine cmd /c "$1" >/dev/null 2>&1 || code=$?
+    echo "$code"
+}
+# The exit codes the README lists (1, cancelled, needs a person; 8, administrator
+# rights, a user without them).
+write_failed=2 running=3 newer_installed=4 other_scope=5 windows_too_old=6 bad_switch=7
+folder_not_empty=9
+windows_setup=$(winepath -w "$setup")
+
+echo "== a mistyped switch changes nothing"
+for switches in "/AllUser" "/S /AllUser" "/S /AllUsers /CurrentUser"; do
+    # shellcheck disable=SC2086 # one switch a word
+    [ "$(install "$setup" /S $switches)" = $bad_switch ] || fail "the installer took '$switches'"
+done
+[ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "a refused switch installed"
+
+echo "== a folder that holds other files is refused"
+mkdir -p "$WINEPREFIX/drive_c/Tools"
+echo "mine" >"$WINEPREFIX/drive_c/Tools/notes.txt"
+[ "$(install_command_line "$windows_setup /S /D=C:\\Tools")" = $folder_not_empty ] ||
+    fail "the installer did not refuse a folder of other files"
+[ "$(ls "$WINEPREFIX/drive_c/Tools")" = notes.txt ] || fail "the refused folder changed: $(ls "$WINEPREFIX/drive_c/Tools")"
+
 echo "== silent install for the current user"
-wine "$setup" /S /CurrentUser || fail "the installer failed (exit code $?)"
+[ "$(install "$setup" /S /CurrentUser)" = 0 ] || fail "the installer failed"
 folder=$(registry_value "$uninstall_key" InstallLocation)
 [ -n "$folder" ] || fail "the installer registered no uninstaller under $uninstall_key"
 installed=$(winepath -u "$folder")
@@ -68,7 +106,7 @@ for value in DisplayName Publisher DisplayIcon EstimatedSize QuietUninstallStrin
 done
 [ "$(registry_value "$uninstall_key" InstallDate)" = "$(date +%Y%m%d)" ] ||
     fail "the uninstall entry's InstallDate is '$(registry_value "$uninstall_key" InstallDate)'"
-[ "$(registry_value "$uninstall_key" URLUpdateInfo)" = "http://$main_host/skyvarre/download-skyvarre.html" ] ||
+[ "$(registry_value "$uninstall_key" URLUpdateInfo)" = "https://$main_host/skyvarre/download-skyvarre.html" ] ||
     fail "URLUpdateInfo is not the download page"
 start_menu=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")"/Microsoft/Windows/Start Menu/Programs"
 [ -f "$start_menu/Skyvarre.lnk" ] || fail "no Start-menu entry"
@@ -127,7 +165,7 @@ focus_window "$result"
 # page with a "/" after the host before it reaches the browser; an address with
 # a path it passes on as it is.)
 xdotool key --delay 200 alt+h c
-download="http://$main_host/skyvarre/download-skyvarre.html"
+download="https://$main_host/skyvarre/download-skyvarre.html"
 for _ in $(seq 100); do [ -s "$session/opened.txt" ] && break; sleep 0.2; done
 [ "$(cat "$session/opened.txt")" = "$download" ] ||
     fail "the browser received '$(cat "$session/opened.txt")', expected $download"
@@ -167,18 +205,17 @@ wait_for_exit "$second_pid"
 echo "== an upgrade and an uninstall while Skyvarre runs change nothing"
 # Every file with its size and time, the uninstaller among them.
 installation_state() {
-    find "$installed" -type f -printf '%P %s %T@\n' | sort
+    # Windows keeps file times to 100 ns.
+    find "$installed" -type f -printf '%P %s %T@\n' | sed -E 's/(\.[0-9]{7})[0-9]*$/\1/' | sort
     registry_value "$uninstall_key" DisplayVersion
     [ -f "$start_menu/Skyvarre.lnk" ] && echo "shortcut"
 }
 installation_state >"$session/before"
-code=0
-wine "$setup" /S /CurrentUser || code=$?
-[ "$code" != 0 ] || fail "the installer reported success over a running copy"
-# Run in place (_?=), the uninstaller's own exit code comes back.
-code=0
-wine "$installed/uninstall.exe" /CurrentUser /S "_?=$folder" || code=$?
-[ "$code" != 0 ] || fail "the uninstaller reported success over a running copy"
+[ "$(install "$setup" /S /CurrentUser)" = $running ] || fail "the installer did not refuse a running copy"
+# As a package manager runs the entry's command: it waits for its end.
+quiet_uninstall=$(registry_value "$uninstall_key" QuietUninstallString)
+[ "$(eval "install $(printf '%s' "$quiet_uninstall" | sed 's/\\/\\\\/g')")" = $running ] ||
+    fail "the uninstall command did not refuse a running copy"
 installation_state | cmp -s - "$session/before" ||
     fail "a refused upgrade or uninstall changed the installation: $(installation_state | diff "$session/before" - | head)"
 
@@ -202,37 +239,45 @@ step="start after Task Manager" wait_for_window "$caption" >/dev/null
 wine taskkill /F /IM skyvarre.exe >/dev/null 2>&1
 wait_for_exit "$third_pid"
 
-echo "== silent uninstall"
-uninstall=$(registry_value "$uninstall_key" QuietUninstallString)
-eval "wine $(printf '%s' "$uninstall" | sed 's/\\/\\\\/g')" || fail "the uninstaller failed"
-# The uninstaller goes on in a copy of itself once the one started has ended.
-for _ in $(seq 300); do
-    [ ! -e "$installed" ] && [ -z "$(registry_value "$uninstall_key" DisplayName)" ] && break
-    sleep 0.2
-done
+echo "== the uninstall command ends once nothing is left"
+[ "$(eval "install $(printf '%s' "$quiet_uninstall" | sed 's/\\/\\\\/g')")" = 0 ] || fail "the uninstaller failed"
 if [ -e "$installed" ]; then
     fail "files are left behind: $(find "$installed" | head)"
 fi
 [ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "the uninstall entry is still there"
 [ ! -e "$start_menu/Skyvarre.lnk" ] || fail "the Start-menu entry is still there"
 
-# Starts an installer silently and gives its exit code.
-install() {
-    local code=0
-    wine "$@" >/dev/null 2>&1 || code=$?
-    echo "$code"
-}
+echo "== /D= chooses the folder"
+[ "$(install_command_line "$windows_setup /S /D=C:\\Apps\\Sky Varre")" = 0 ] || fail "the install with /D= failed"
+[ "$(registry_value "$uninstall_key" InstallLocation)" = 'C:\Apps\Sky Varre' ] ||
+    fail "/D= installed into '$(registry_value "$uninstall_key" InstallLocation)'"
+[ -x "$WINEPREFIX/drive_c/Apps/Sky Varre/skyvarre.exe" ] || fail "no skyvarre.exe in the folder /D= chose"
+quiet_uninstall=$(registry_value "$uninstall_key" QuietUninstallString)
+[ "$(eval "install $(printf '%s' "$quiet_uninstall" | sed 's/\\/\\\\/g')")" = 0 ] || fail "the uninstaller failed"
+[ ! -e "$WINEPREFIX/drive_c/Apps/Sky Varre" ] || fail "the folder /D= chose stayed"
 
-echo "== an upgrade replaces the earlier version whole"
+echo "== an upgrade that cannot write a file leaves the earlier version working"
 [ "$(install "$earlier_setup" /S /CurrentUser)" = 0 ] || fail "the earlier version did not install"
 [ -f "$installed/obsolete.txt" ] || fail "the earlier version did not install its extra file"
+# A file only the new version writes, held by a folder of the same name.
+mkdir -p "$installed/licenses/gcc-runtime-copyright.txt/held"
+touch "$installed/licenses/gcc-runtime-copyright.txt/held/file"
+installation_state >"$session/before"
+[ "$(install "$setup" /S /CurrentUser)" = $write_failed ] || fail "the failed upgrade did not end with $write_failed"
+# Put back as it was, file times included.
+installation_state | cmp -s - "$session/before" ||
+    fail "the failed upgrade did not put the earlier version back: $(installation_state | diff "$session/before" - | head)"
+rm -r "$installed/licenses/gcc-runtime-copyright.txt"
+
+echo "== an upgrade replaces the earlier version whole"
+# The earlier version's own uninstaller, put back above, removes it.
 [ "$(install "$setup" /S /CurrentUser)" = 0 ] || fail "the upgrade failed"
 [ ! -e "$installed/obsolete.txt" ] || fail "a file only the earlier version shipped stayed"
 [ -f "$installed/uninstall.exe" ] || fail "the upgrade left no uninstaller"
 [ "$(registry_value "$uninstall_key" DisplayVersion)" = 1.15 ] || fail "Apps and Features shows another version"
 
 echo "== an older version is refused over a newer one"
-[ "$(install "$earlier_setup" /S /CurrentUser)" != 0 ] || fail "the older version reported success"
+[ "$(install "$earlier_setup" /S /CurrentUser)" = $newer_installed ] || fail "the older version was not refused"
 [ "$(registry_value "$uninstall_key" DisplayVersion)" = 1.15 ] || fail "the older version replaced the newer"
 [ ! -e "$installed/obsolete.txt" ] || fail "the refused older version installed files"
 
@@ -249,25 +294,31 @@ common_start_menu=$(winepath -u "$(wine cmd /c echo %PROGRAMDATA% | tr -d '\r')"
 [ -f "$common_start_menu/Skyvarre.lnk" ] || fail "no Start-menu entry for every user"
 
 echo "== an installation for the user alone is refused beside one for every user"
-[ "$(install "$setup" /S /CurrentUser)" != 0 ] || fail "a second installation reported success"
+[ "$(install "$setup" /S /CurrentUser)" = $other_scope ] || fail "a second installation was not refused"
 [ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "a second uninstall entry appeared"
 
-echo "== uninstalling for every user, the setting removed on request"
+echo "== uninstalling for every user without saying so, the setting removed on request"
 wine reg query 'HKCU\Software\skyvarre' >/dev/null 2>&1 || fail "the reminder setting is missing before the uninstall"
-wine "$machine_installed/uninstall.exe" /AllUsers /S /RemoveSettings || fail "the uninstaller failed"
-for _ in $(seq 300); do
-    [ ! -e "$machine_installed" ] && [ -z "$(registry_value "$machine_uninstall_key" DisplayName)" ] && break
-    sleep 0.2
-done
+# The scope is the installation's own, whatever the switches say.
+[ "$(install "$machine_installed/uninstall.exe" /CurrentUser /S /Everything)" = $bad_switch ] ||
+    fail "the uninstaller took an unknown switch"
+[ "$(install "$machine_installed/uninstall.exe" /S /RemoveSettings)" = 0 ] || fail "the uninstaller failed"
 [ ! -e "$machine_installed" ] || fail "files are left behind: $(find "$machine_installed" | head -n 3)"
 [ -z "$(registry_value "$machine_uninstall_key" DisplayName)" ] || fail "the machine's uninstall entry is still there"
 [ ! -e "$common_start_menu/Skyvarre.lnk" ] || fail "the Start-menu entry for every user is still there"
 ! wine reg query 'HKCU\Software\skyvarre' >/dev/null 2>&1 || fail "the setting was kept although its removal was asked for"
 
+echo "== the entry of a user's installation whose folder was deleted does not stay beside a new one"
+[ "$(install "$setup" /S /CurrentUser)" = 0 ] || fail "the installation for the user failed"
+rm -r "$installed"
+[ "$(install "$setup" /S /AllUsers)" = 0 ] || fail "the installation for every user failed over a stale entry"
+[ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "the stale entry of the user's own stayed"
+[ "$(install "$machine_installed/uninstall.exe" /S)" = 0 ] || fail "the uninstaller failed"
+
 echo "== a Windows older than Qt supports is refused"
 winecfg /v win7 >/dev/null 2>&1
-[ "$(install "$setup" /S /CurrentUser)" != 0 ] || fail "the installer reported success on Windows 7"
+[ "$(install "$setup" /S /CurrentUser)" = $windows_too_old ] || fail "the installer did not refuse Windows 7"
 [ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "the installer installed on Windows 7"
 winecfg /v win10 >/dev/null 2>&1
 
-echo "installer under Wine: install, lookup, link, reminder, single copy, refusals, upgrade, scopes, uninstall all behaved"
+echo "installer under Wine: switches, folders, install, lookup, link, reminder, single copy, refusals, failed and good upgrades, scopes, uninstall all behaved"

@@ -343,34 +343,50 @@ Function ChooseFolder
     ${EndIf}
 FunctionEnd
 
+; Pushes 1 when the folder on the stack holds anything, 0 when it is empty
+; or does not exist.
+Function HoldsAnything
+    Exch $0
+    Push $1
+    Push $2
+    ${If} $0 == ""
+        ; Not the current drive's root.
+        StrCpy $0 0
+        Goto done
+    ${EndIf}
+    FindFirst $2 $1 "$0\*.*"
+    skip_dots:
+    ${If} $1 == "."
+    ${OrIf} $1 == ".."
+        FindNext $2 $1
+        Goto skip_dots
+    ${EndIf}
+    FindClose $2
+    ${If} $1 == ""
+        StrCpy $0 0
+    ${Else}
+        StrCpy $0 1
+    ${EndIf}
+    done:
+    Pop $2
+    Pop $1
+    Exch $0
+FunctionEnd
+
 ; Pushes 1 when FOLDER may take the files: it does not exist, is empty, or
 ; holds Skyvarre (an installation's folder, or one with the program in it).
 ; Anything else would be overwritten and later deleted by the uninstaller.
 Function IsFolderForUs
     Exch $0
-    Push $1
-    Push $2
-    StrCpy $1 1
-    ${If} ${FileExists} "$0\*.*"
-    ${AndIfNot} ${FileExists} "$0\${EXE}"
-        FindFirst $2 $1 "$0\*.*"
-        skip_dots:
-        ${If} $1 == "."
-        ${OrIf} $1 == ".."
-            FindNext $2 $1
-            Goto skip_dots
-        ${EndIf}
-        FindClose $2
-        ${If} $1 == ""
-            StrCpy $1 1
-        ${Else}
-            StrCpy $1 0
-        ${EndIf}
+    ${If} ${FileExists} "$0\${EXE}"
+        StrCpy $0 1
+    ${Else}
+        Push $0
+        Call HoldsAnything
+        Pop $0
+        IntOp $0 1 - $0
     ${EndIf}
-    Pop $2
-    Exch $1
-    Exch
-    Pop $0
+    Exch $0
 FunctionEnd
 
 Function CheckFolder
@@ -490,8 +506,10 @@ FunctionEnd
 
 ; Copies the folder $0 aside, once, with a line in the list of copies.
 Function KeepFolder
-    ${If} $0 == ""
-    ${OrIfNot} ${FileExists} "$0\*.*"
+    Push $0
+    Call HoldsAnything
+    Pop $1
+    ${If} $1 = 0
         Return
     ${EndIf}
     ClearErrors
@@ -769,6 +787,7 @@ Section "Skyvarre"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}"
     !insertmacro AbortOnErrors "The Start-menu shortcut"
 
+    ClearErrors
     ; Apps and Features: SHCTX is HKEY_CURRENT_USER for the current user and
     ; HKEY_LOCAL_MACHINE for every user. The commands end only when the
     ; uninstallation has, with its exit code, as package managers expect.

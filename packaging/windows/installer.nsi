@@ -105,7 +105,7 @@ Var HasEntry        ; uninstaller: 1 when an uninstall entry names this folder
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN
-!define MUI_FINISHPAGE_RUN_TEXT "Run ${PRODUCT}"
+!define MUI_FINISHPAGE_RUN_TEXT "$(FINISH_RUN)"
 !define MUI_FINISHPAGE_RUN_FUNCTION RunAsTheUser
 
 !insertmacro MUI_PAGE_WELCOME
@@ -118,7 +118,16 @@ Page custom ModePage ModePageLeave
 !insertmacro MUI_UNPAGE_CONFIRM
 UninstPage custom un.SettingsPage un.SettingsPageLeave
 !insertmacro MUI_UNPAGE_INSTFILES
+; The first is the one for a Windows in any other language.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "Russian"
+!insertmacro MUI_LANGUAGE "SimpChinese"
+!include "installer-texts.nsh"
 
 ; Sets RESULT to 1 when the named mutex exists. One this user may not open
 ; (ERROR_ACCESS_DENIED, 5) exists all the same.
@@ -178,7 +187,7 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
         Pop $0
         ${If} $0 = 1
             MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-                "${PRODUCT} is running. Close every ${PRODUCT} window, then choose Retry." \
+                "$(MSG_RUNNING)" \
                 /SD IDCANCEL IDRETRY retry
             SetErrorLevel ${EXIT_RUNNING}
             Quit
@@ -241,7 +250,7 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
 
 !macro RefuseSwitch
     !insertmacro Refuse ${EXIT_BAD_SWITCH} \
-        "Unknown switch: $R2$\r$\n$\r$\nRun $EXEFILE /? for the switches it takes."
+        "$(MSG_UNKNOWN_SWITCH)"
 !macroend
 
 ;----------------------------------------------------------------------------
@@ -257,7 +266,7 @@ Function TakeSwitch
     ${ElseIf} $R2 == "/AllUsers"
     ${OrIf} $R2 == "/CurrentUser"
         ${If} $ScopeGiven = 1
-            !insertmacro Refuse ${EXIT_BAD_SWITCH} "Give /AllUsers or /CurrentUser, not both."
+            !insertmacro Refuse ${EXIT_BAD_SWITCH} "$(MSG_BOTH_SCOPES)"
         ${EndIf}
         StrCpy $ScopeGiven 1
         ${If} $R2 == "/AllUsers"
@@ -275,23 +284,14 @@ Function .onInit
     Call ReadSwitches
     ${If} $ShowUsage = 1
         MessageBox MB_OK|MB_ICONINFORMATION \
-            "Usage: $EXEFILE [/S] [/AllUsers | /CurrentUser] [/D=folder]$\r$\n$\r$\n\
-            /S$\tinstall silently$\r$\n\
-            /AllUsers$\tfor every user of this computer (run as an administrator)$\r$\n\
-            /CurrentUser$\tjust for you (the default)$\r$\n\
-            /D=folder$\tinstall into this folder (last, without quotes)$\r$\n$\r$\n\
-            Exit codes: 0 installed, 1 cancelled, 2 a file or setting could not be written \
-            (an earlier installation is kept as it was), 3 ${PRODUCT} is running, \
-            4 a newer version is installed, 5 ${PRODUCT} is installed for every user, \
-            6 Windows is too old, 7 unknown switch, 8 administrator rights needed, \
-            9 the folder holds other files." \
+            "$(MSG_USAGE)" \
             /SD IDOK
         SetErrorLevel 0
         Quit
     ${EndIf}
     ${IfNot} ${AtLeastBuild} ${OLDEST_WINDOWS_BUILD}
         !insertmacro Refuse ${EXIT_WINDOWS_TOO_OLD} \
-            "${PRODUCT} needs Windows 10 version 1809 or later, or Windows 11."
+            "$(MSG_WINDOWS_TOO_OLD)"
     ${EndIf}
     Call FindElevation
     ; NSIS has put /D='s folder, or else InstallDir, into $INSTDIR.
@@ -299,10 +299,12 @@ Function .onInit
     ${If} $INSTDIR != "$LOCALAPPDATA\Programs\${PRODUCT}"
         StrCpy $FolderGiven 1
     ${EndIf}
-    ; Without a choice on the command line, an administrator is offered the
-    ; installation for every user first where that is the one there is.
+    ; On the users page, an administrator is offered the installation for
+    ; every user first where that is the one there is. Silently, without a
+    ; switch, it is always the user's own.
     ${If} $ScopeGiven = 0
     ${AndIf} $Elevated = 1
+    ${AndIfNot} ${Silent}
         ReadRegStr $R1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
         ReadRegStr $R2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
         ${If} $R1 != ""
@@ -313,7 +315,7 @@ Function .onInit
     ${If} $AllUsers = 1
     ${AndIf} $Elevated = 0
         !insertmacro Refuse ${EXIT_NEEDS_ADMIN} \
-            "Installing ${PRODUCT} for every user needs administrator rights: run the installer as an administrator."
+            "$(MSG_INSTALL_NEEDS_ADMIN)"
     ${EndIf}
     ; Interactively the pages check; silently everything is checked here.
     ${If} ${Silent}
@@ -395,7 +397,7 @@ Function CheckFolder
     Pop $0
     ${If} $0 = 0
         !insertmacro Refuse ${EXIT_FOLDER_NOT_EMPTY} \
-            "$INSTDIR holds other files, so ${PRODUCT} was not installed there. Choose an empty folder or a new one."
+            "$(MSG_FOLDER_NOT_EMPTY_SILENT)"
     ${EndIf}
 FunctionEnd
 
@@ -405,7 +407,7 @@ Function FolderPageLeave
     Pop $0
     ${If} $0 = 0
         MessageBox MB_OK|MB_ICONEXCLAMATION \
-            "$INSTDIR holds other files. Choose an empty folder or a new one: ${PRODUCT} puts its files in a folder of their own."
+            "$(MSG_FOLDER_NOT_EMPTY)"
         Abort
     ${EndIf}
 FunctionEnd
@@ -420,7 +422,7 @@ Function CheckBeforeInstalling
         ${If} $0 != ""
         ${AndIf} ${FileExists} "$0\${LAUNCHER_NAME}"
             MessageBox MB_OK|MB_ICONEXCLAMATION \
-                "${PRODUCT} is already installed for every user of this computer, in $0. To update it, run the installer as an administrator and install for every user." \
+                "$(MSG_OTHER_SCOPE)" \
                 /SD IDOK
             ${If} ${Silent}
                 SetErrorLevel ${EXIT_OTHER_SCOPE}
@@ -436,7 +438,7 @@ Function CheckBeforeInstalling
         ${VersionCompare} $1 "${VERSION}" $2
         ${If} $2 = 1
             MessageBox MB_YESNO|MB_ICONQUESTION \
-                "${PRODUCT} $1 is installed, which is newer than this ${VERSION}. Replace it with ${VERSION}?" \
+                "$(MSG_NEWER_INSTALLED)" \
                 /SD IDNO IDYES older_accepted
             SetErrorLevel ${EXIT_NEWER_INSTALLED}
             Quit
@@ -446,19 +448,19 @@ Function CheckBeforeInstalling
 FunctionEnd
 
 Function ModePage
-    !insertmacro MUI_HEADER_TEXT "Choose Users" "Choose for which users to install ${PRODUCT}."
+    !insertmacro MUI_HEADER_TEXT "$(PAGE_USERS_TITLE)" "$(PAGE_USERS_SUBTITLE)"
     nsDialogs::Create 1018
     Pop $0
     ${If} $Elevated = 1
-        StrCpy $1 "Install ${PRODUCT} just for you, or for every user of this computer."
+        StrCpy $1 "$(PAGE_USERS_TEXT_ADMIN)"
     ${Else}
-        StrCpy $1 "Install ${PRODUCT} just for you. To install it for every user of this computer, close the installer and run it as an administrator."
+        StrCpy $1 "$(PAGE_USERS_TEXT)"
     ${EndIf}
     ${NSD_CreateLabel} 0 0 100% 24u $1
     Pop $0
-    ${NSD_CreateRadioButton} 10u 34u -10u 12u "&Just for me"
+    ${NSD_CreateRadioButton} 10u 34u -10u 12u "$(PAGE_USERS_JUST_ME)"
     Pop $ModeJustMe
-    ${NSD_CreateRadioButton} 10u 50u -10u 12u "&Every user of this computer"
+    ${NSD_CreateRadioButton} 10u 50u -10u 12u "$(PAGE_USERS_EVERYONE)"
     Pop $ModeEveryone
     ${If} $Elevated = 0
         EnableWindow $ModeEveryone 0
@@ -531,7 +533,7 @@ Function KeepFolder
     CopyFiles /SILENT "$0\*.*" "$3"
     ${If} ${Errors}
         SetErrorLevel ${EXIT_WRITE_FAILED}
-        Abort "The earlier installation in $0 could not be copied aside, so nothing was changed."
+        Abort "$(MSG_NOT_COPIED_ASIDE)"
     ${EndIf}
     FileOpen $1 "$Backup\folders.txt" a
     FileSeek $1 0 END
@@ -574,7 +576,7 @@ Function .onInstFailed
     ${EndIf}
     ; Whatever NSIS said of the failure, it was a failure to write.
     SetErrorLevel ${EXIT_WRITE_FAILED}
-    DetailPrint "Putting the earlier state back"
+    DetailPrint "$(DETAIL_PUTTING_BACK)"
     !include "${UNFILES}"
     Delete "$INSTDIR\${UNINSTALLER}"
     Delete "$INSTDIR\${LAUNCHER_NAME}"
@@ -696,7 +698,7 @@ FunctionEnd
     DeleteRegKey ${ROOT} "${UNINSTALL_KEY}"
     ${If} ${FileExists} "$0\*.*"
         MessageBox MB_OK|MB_ICONINFORMATION \
-            "The earlier installation in $0 was removed as far as ${PRODUCT} knows its files; the files left in that folder are not ${PRODUCT}'s of this version and stay." \
+            "$(MSG_FILES_LEFT)" \
             /SD IDOK
     ${EndIf}
 !macroend
@@ -710,7 +712,7 @@ FunctionEnd
     ReadRegStr $0 ${ROOT} "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $0 != ""
         ${If} ${FileExists} "$0\${LAUNCHER_NAME}"
-            DetailPrint "Removing the earlier installation in $0"
+            DetailPrint "$(DETAIL_REMOVING)"
             StrCpy $1 '"$0\${LAUNCHER_NAME}" ${SWITCH} /S _?=$0'
             !if ${ROOT} == HKCU
                 ${If} $Elevated = 1
@@ -725,18 +727,18 @@ FunctionEnd
             !endif
             ${If} $1 != 0
                 MessageBox MB_OK|MB_ICONSTOP \
-                    "The earlier installation in $0 could not be removed, so ${PRODUCT} was not installed." \
+                    "$(MSG_NOT_REMOVED)" \
                     /SD IDOK
-                Abort "The earlier installation could not be removed."
+                Abort "$(STATUS_NOT_INSTALLED)"
             ${EndIf}
             ; Uninstallers of 1.15 and earlier, run in place, leave themselves.
             Delete "$0\${LAUNCHER_NAME}"
             RMDir "$0"
         ${ElseIf} ${FileExists} "$0\*.*"
-            DetailPrint "Removing the earlier installation in $0 without its uninstaller"
+            DetailPrint "$(DETAIL_REMOVING_WITHOUT_UNINSTALLER)"
             !insertmacro RemoveByHand ${ROOT} ${CONTEXT}
         ${Else}
-            DetailPrint "Removing the entry of an earlier installation whose folder $0 is gone"
+            DetailPrint "$(DETAIL_REMOVING_STALE_ENTRY)"
             !insertmacro RemoveByHand ${ROOT} ${CONTEXT}
         ${EndIf}
     ${EndIf}
@@ -744,12 +746,10 @@ FunctionEnd
 
 ; Stops the installation at a failed write; .onInstFailed puts the earlier
 ; state back.
-!macro AbortOnErrors WHAT
+!macro AbortOnErrors MESSAGE
     ${If} ${Errors}
-        MessageBox MB_OK|MB_ICONSTOP \
-            "${WHAT} could not be written, so ${PRODUCT} was not installed. Nothing was changed." \
-            /SD IDOK
-        Abort "${WHAT} could not be written."
+        MessageBox MB_OK|MB_ICONSTOP "$(${MESSAGE})" /SD IDOK
+        Abort "$(STATUS_NOT_INSTALLED)"
     ${EndIf}
 !macroend
 
@@ -765,9 +765,9 @@ Section "Skyvarre"
     ${If} ${Errors}
         RMDir "$INSTDIR"
         MessageBox MB_OK|MB_ICONSTOP \
-            "$INSTDIR cannot be written, so ${PRODUCT} was not installed." /SD IDOK
+            "$(MSG_FOLDER_NOT_WRITABLE)" /SD IDOK
         SetErrorLevel ${EXIT_WRITE_FAILED}
-        Abort "$INSTDIR cannot be written."
+        Abort "$(STATUS_NOT_INSTALLED)"
     ${EndIf}
 
     Call KeepEarlierState
@@ -783,9 +783,9 @@ Section "Skyvarre"
     ClearErrors
     WriteUninstaller "$INSTDIR\${UNINSTALLER}"
     File "/oname=${LAUNCHER_NAME}" "${LAUNCHER}"
-    !insertmacro AbortOnErrors "The uninstaller"
+    !insertmacro AbortOnErrors MSG_UNINSTALLER_NOT_WRITTEN
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}"
-    !insertmacro AbortOnErrors "The Start-menu shortcut"
+    !insertmacro AbortOnErrors MSG_SHORTCUT_NOT_WRITTEN
 
     ClearErrors
     ; Apps and Features: SHCTX is HKEY_CURRENT_USER for the current user and
@@ -807,7 +807,7 @@ Section "Skyvarre"
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $1 $2 $3
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $1
-    !insertmacro AbortOnErrors "The uninstall entry"
+    !insertmacro AbortOnErrors MSG_ENTRY_NOT_WRITTEN
 SectionEnd
 
 ;----------------------------------------------------------------------------
@@ -879,15 +879,7 @@ Function un.onInit
     Call un.ReadSwitches
     ${If} $ShowUsage = 1
         MessageBox MB_OK|MB_ICONINFORMATION \
-            "Usage: $EXEFILE [/S] [/RemoveSettings] _?=folder$\r$\n$\r$\n\
-            /S$\tuninstall silently$\r$\n\
-            /RemoveSettings$\talso remove ${PRODUCT}'s setting from your registry$\r$\n\
-            _?=folder$\tthe installation's folder; last, without quotes$\r$\n$\r$\n\
-            $INSTDIR\${LAUNCHER_NAME} takes the same switches and ends only when the \
-            uninstallation has, with its exit code.$\r$\n$\r$\n\
-            Exit codes: 0 uninstalled, 1 cancelled, 2 files could not be removed \
-            (the entry stays, to run it again), 3 ${PRODUCT} is running, 7 unknown switch, \
-            8 administrator rights needed." \
+            "$(MSG_UNINSTALL_USAGE)" \
             /SD IDOK
         SetErrorLevel 0
         Quit
@@ -899,7 +891,7 @@ Function un.onInit
     ${If} $AllUsers = 1
     ${AndIf} $Elevated = 0
         !insertmacro Refuse ${EXIT_NEEDS_ADMIN} \
-            "Uninstalling ${PRODUCT} for every user needs administrator rights: run $INSTDIR\${LAUNCHER_NAME}."
+            "$(MSG_UNINSTALL_NEEDS_ADMIN)"
     ${EndIf}
     Call un.UseScope
     Call un.WaitUntilClosed
@@ -908,10 +900,10 @@ FunctionEnd
 Var SettingsCheckBox
 
 Function un.SettingsPage
-    !insertmacro MUI_HEADER_TEXT "Settings" "Choose whether to keep ${PRODUCT}'s setting."
+    !insertmacro MUI_HEADER_TEXT "$(PAGE_SETTINGS_TITLE)" "$(PAGE_SETTINGS_SUBTITLE)"
     nsDialogs::Create 1018
     Pop $0
-    ${NSD_CreateCheckBox} 0 0 100% 24u "Also &remove ${PRODUCT}'s setting (when to offer the next update check) from this user's registry"
+    ${NSD_CreateCheckBox} 0 0 100% 24u "$(PAGE_SETTINGS_REMOVE)"
     Pop $SettingsCheckBox
     ${NSD_SetState} $SettingsCheckBox $RemoveSettings
     nsDialogs::Show
@@ -934,10 +926,10 @@ Section "Uninstall"
     !include "${UNFILES}"
     ${If} ${Errors}
         MessageBox MB_OK|MB_ICONSTOP \
-            "Some of ${PRODUCT}'s files in $INSTDIR could not be removed. Close ${PRODUCT} and uninstall again." \
+            "$(MSG_FILES_NOT_REMOVED)" \
             /SD IDOK
         SetErrorLevel ${EXIT_WRITE_FAILED}
-        Abort "${PRODUCT} was not uninstalled completely."
+        Abort "$(STATUS_NOT_UNINSTALLED)"
     ${EndIf}
     ${If} $HasEntry = 1
         Delete "$SMPROGRAMS\${PRODUCT}.lnk"

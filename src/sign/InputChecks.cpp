@@ -59,11 +59,18 @@ std::string_view messageForVerdict(Verdict verdict)
     case Verdict::Accepted:
         return {};
     case Verdict::NameMissing:
-        return "Please Enter Your Name";
+        //: Message box text when Find is pressed with an empty name box.
+        return SKYVARRE_TRANSLATE_NOOP("skyvarre::InputChecks", "Please Enter Your Name");
     case Verdict::BadDate:
-        return "Please Enter Correct Date Or Month!";
+        //: Message box text for a day past the end of February (29 February in a common
+        //: year, 30 or 31 February). Means the same as the message for 31 April.
+        return SKYVARRE_TRANSLATE_NOOP("skyvarre::InputChecks",
+                                       "Please Enter Correct Date Or Month!");
     case Verdict::BadDay31:
-        return "Please Enter Correct Date Or Month !";
+        //: Message box text for day 31 in a month of 30 days, such as 31 April. Means the same
+        //: as the message for 30 February; the English differs only by a blank.
+        return SKYVARRE_TRANSLATE_NOOP("skyvarre::InputChecks",
+                                       "Please Enter Correct Date Or Month !");
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sign/Translatable.h"
+
 #include <optional>
 #include <string_view>
 
@@ -22,8 +24,14 @@ inline constexpr int kDayCount = 31;
 inline constexpr int kFirstListYear = 1900;
 inline constexpr int kLastListYear = 2022;
 
+/// The translation context of the messages of the checks: the first argument of their markers.
+inline constexpr char kInputChecksContext[] = "skyvarre::InputChecks";
+
 /// Shown when the name box refuses a typed character.
-inline constexpr std::string_view kOnlyLettersMessage = "Please Enter only Letters";
+//: Message box text when a character other than a letter or a space arrives in the name box.
+//: Letters of every script are taken; digits, punctuation and symbols are not.
+inline constexpr std::string_view kOnlyLettersMessage =
+    SKYVARRE_TRANSLATE_NOOP("skyvarre::InputChecks", "Please Enter only Letters");
 
 /// Key codes that the name box lets through besides letters.
 inline constexpr char16_t kBackspaceKey = 8;

@@ -25,12 +25,16 @@ constexpr int daysInMonth(Month month, int year)
 
 } // namespace
 
-std::optional<char32_t> FilterNameKey(char32_t code)
+std::optional<char32_t> FilterNameKey(char32_t code, CharacterKind kind, char32_t capital)
 {
-    if (code >= U'A' && code <= U'Z')
+    switch (kind) {
+    case CharacterKind::Letter:
+        return capital;
+    case CharacterKind::CombiningMark:
         return code;
-    if (code >= U'a' && code <= U'z')
-        return code - (U'a' - U'A');
+    case CharacterKind::Other:
+        break;
+    }
     if (code == kBackspaceKey || code == kEnterKey || code == kSpaceKey)
         return code;
     return std::nullopt;

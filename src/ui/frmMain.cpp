@@ -18,6 +18,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QChar>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
@@ -36,13 +37,23 @@ namespace skyvarre {
 
 namespace {
 
+// What Unicode says of a character, from Qt's tables: the core has none.
+CharacterKind characterKind(char32_t character)
+{
+    if (QChar::isLetter(character))
+        return CharacterKind::Letter;
+    if (QChar::isMark(character))
+        return CharacterKind::CombiningMark;
+    return CharacterKind::Other;
+}
+
 // The name rule for the text in the box: Backspace and Enter are keys, not
 // characters of a name.
 std::optional<char32_t> nameCharacter(char32_t character)
 {
     if (character == kBackspaceKey || character == kEnterKey)
         return std::nullopt;
-    return FilterNameKey(character);
+    return FilterNameKey(character, characterKind(character), QChar::toUpper(character));
 }
 
 // The lists show the date in the user's language and digits; the core reads

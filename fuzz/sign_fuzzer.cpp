@@ -26,15 +26,16 @@ void Require(bool promise)
         std::abort();
 }
 
-void CheckNameKey(char16_t code)
+void CheckNameKey(char32_t code, skyvarre::CharacterKind kind, char32_t capital)
 {
-    const auto inserted = skyvarre::FilterNameKey(code);
+    const auto inserted = skyvarre::FilterNameKey(code, kind, capital);
     if (!inserted)
         return;
-    const bool capital = *inserted >= u'A' && *inserted <= u'Z';
-    Require(capital || *inserted == skyvarre::kBackspaceKey || *inserted == skyvarre::kEnterKey ||
-            *inserted == skyvarre::kSpaceKey);
-    Require(*inserted == code || (capital && *inserted + (u'a' - u'A') == code));
+    const bool editingKey = code == skyvarre::kBackspaceKey || code == skyvarre::kEnterKey ||
+                            code == skyvarre::kSpaceKey;
+    // A letter goes in as its capital; a mark and an editing key as they are; nothing else.
+    Require(kind != skyvarre::CharacterKind::Other || editingKey);
+    Require(*inserted == (kind == skyvarre::CharacterKind::Letter ? capital : code));
 }
 
 void CheckWholeNumber(std::string_view text)
@@ -73,7 +74,11 @@ void CheckLookup(const std::string& year, const std::string& month, const std::s
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
-    const auto key = input.ConsumeIntegral<char16_t>();
+    const auto key = input.ConsumeIntegralInRange<char32_t>(0, 0x10FFFF);
+    const auto kind = input.PickValueInArray({skyvarre::CharacterKind::Letter,
+                                              skyvarre::CharacterKind::CombiningMark,
+                                              skyvarre::CharacterKind::Other});
+    const auto capital = input.ConsumeIntegralInRange<char32_t>(0, 0x10FFFF);
     const auto dayPosition = input.ConsumeIntegral<int>();
     const auto monthPosition = input.ConsumeIntegral<int>();
     const std::string name = input.ConsumeRandomLengthString(kMaxTextLength);
@@ -81,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string month = input.ConsumeRandomLengthString(kMaxTextLength);
     const std::string day = input.ConsumeRemainingBytesAsString();
 
-    CheckNameKey(key);
+    CheckNameKey(key, kind, capital);
     CheckWholeNumber(year);
     CheckWholeNumber(day);
     CheckEntries(name, dayPosition, monthPosition, year);

@@ -17,6 +17,10 @@ run_packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland fonts-dejavu-core
     # the browser hand-off
     xdg-utils
+    # Qt's translation tools (lupdate, lrelease and their CMake functions) that
+    # make the program's .qm files, and Qt's own translated texts (message-box
+    # buttons, the text fields' menus) that the program loads at start-up
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
 )
 test_packages=(
     # tests, benchmarks, fuzzing
@@ -38,6 +42,10 @@ windows_packages=(
     # the Windows build of Qt and of the program run here
     g++-mingw-w64-x86-64-posix mingw-w64-tools cmake ninja-build perl dpkg-dev
     qt6-base-dev qt6-base-dev-tools
+    # lupdate and lrelease with their CMake functions, which Qt for Windows
+    # (built from qtbase alone) takes from the host, and Qt's own translations
+    # that go beside the Windows program
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     # the installer, Debian's licence texts that go into it, and code signing
     nsis base-files osslsigncode openssl
     # the tests under Wine on a private X server

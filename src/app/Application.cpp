@@ -10,8 +10,10 @@
 #include "platform/TerminationWatch.h"
 #include "ui/Fonts.h"
 #include "ui/MessageBoxPrompts.h"
+#include "ui/Translator.h"
 
 #include <QApplication>
+#include <QLocale>
 
 namespace skyvarre {
 
@@ -30,6 +32,9 @@ public:
 int runProgram(QApplication& application, const StartedHook& started)
 {
     installFontSubstitutions();
+    // Before anything is shown, the already-running message included: every
+    // text from here on is in the system's display language.
+    const Translator translator(QLocale::system().uiLanguages());
     // Hiding the last visible window (frmMain during a Find) must not
     // end the program: it ends only through CloseAllAndEnd.
     application.setQuitOnLastWindowClosed(false);

@@ -25,6 +25,11 @@ constexpr int kNoDisplay = 1;
 
 // The help is written here rather than by QCommandLineParser::helpText(),
 // which needs an application object for its usage line.
+//
+// The command line's answers stay in English, as its manual page is: they
+// are given before the application object exists, and so before any
+// translation can be installed. The option names are what users type, the
+// same in every language.
 QString helpText(const QString& program, const QList<QCommandLineOption>& options)
 {
     QString text;

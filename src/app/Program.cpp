@@ -9,6 +9,7 @@
 #include "ui/frmMain.h"
 #include "ui/frmReferFriend.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 #include <exception>
@@ -19,7 +20,10 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcStartUp, "skyvarre.startup")
 
-const QString kAlreadyRunningMessage = QStringLiteral("Application is already running");
+//: Message box text when the program is started while a copy of it runs already; this copy
+//: then ends.
+constexpr const char* kAlreadyRunningMessage =
+    QT_TRANSLATE_NOOP("skyvarre::Program", "Application is already running");
 
 // Runs one start-up step. A failure inside it abandons the rest of that step
 // only: the start-up goes on with the next one, and the user is not told.
@@ -50,7 +54,9 @@ void Program::StartUp()
 {
     if (!m_services.becomeOnlyInstance()) {
         // The copy that runs already is left alone; this one only says so and ends.
-        m_services.prompts.showMessage(kAlreadyRunningMessage, MessageIcon::Information);
+        m_services.prompts.showMessage(
+            QCoreApplication::translate("skyvarre::Program", kAlreadyRunningMessage),
+            MessageIcon::Information);
         CloseAllAndEnd();
         return;
     }

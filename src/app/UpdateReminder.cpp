@@ -5,6 +5,7 @@
 #include "platform/SettingsStore.h"
 #include "web/WebPage.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -18,7 +19,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Dates are stored in ISO form so that a change of locale or date format can
-// never make them read back as another day (3 April as 4 March).
+// never make them read back as another day (3 April as 4 March); for the same
+// reason the format is data, never translated.
 const QString kStoredDateFormat = QStringLiteral("yyyy-MM-dd");
 
 // The question stays away while the recorded date is this many days or fewer
@@ -27,8 +29,12 @@ constexpr qint64 kQuietDays = 14;
 
 // A lone carriage return, as the question has always been written; the
 // message box shows it as a line break.
-const QString kQuestion = QStringLiteral("There maybe an update to this software available\r"
-                                         "Do you want to check for an update?");
+//: Asked at start-up at most every 15 days, with Yes and No; Yes opens the download page.
+//: Two lines: put a line break between the statement and the question. ("There maybe"
+//: is as designed; translate the meaning: there may be an update.)
+constexpr const char* kQuestion =
+    QT_TRANSLATE_NOOP("skyvarre::UpdateReminder", "There maybe an update to this software "
+                                                  "available\rDo you want to check for an update?");
 
 // Two-digit years as the locale writes them: Qt reads them as 1900-1999.
 constexpr int kCenturyYears = 100;
@@ -79,7 +85,8 @@ void UpdateReminder(SettingsStore& settings, const Clock& clock, Prompts& prompt
     if (std::abs(today.daysTo(recorded)) <= kQuietDays)
         return;
 
-    const Answer answer = prompts.askYesNo(kQuestion);
+    const Answer answer =
+        prompts.askYesNo(QCoreApplication::translate("skyvarre::UpdateReminder", kQuestion));
     // The program ended under the question: nobody answered it, so it is
     // asked again at the next start.
     if (answer == Answer::Unanswered)

@@ -25,6 +25,7 @@ constexpr char16_t kLastLatin1Code = 0xFF;
 // (and write it all back) before the first window could appear.
 constexpr qint64 kLargestSettingsFile = 64 * 1024;
 
+// Where the value is stored, as earlier versions stored it: data, never translated.
 const QString kSection = u"Settings"_s;
 const QString kReminderDateKey = u"Duration"_s;
 

@@ -25,12 +25,16 @@ constexpr int daysInMonth(Month month, int year)
 
 } // namespace
 
-std::optional<char32_t> FilterNameKey(char32_t code)
+std::optional<char32_t> FilterNameKey(char32_t code, CharacterKind kind, char32_t capital)
 {
-    if (code >= U'A' && code <= U'Z')
+    switch (kind) {
+    case CharacterKind::Letter:
+        return capital;
+    case CharacterKind::CombiningMark:
         return code;
-    if (code >= U'a' && code <= U'z')
-        return code - (U'a' - U'A');
+    case CharacterKind::Other:
+        break;
+    }
     if (code == kBackspaceKey || code == kEnterKey || code == kSpaceKey)
         return code;
     return std::nullopt;
@@ -59,11 +63,18 @@ std::string_view messageForVerdict(Verdict verdict)
     case Verdict::Accepted:
         return {};
     case Verdict::NameMissing:
-        return "Please Enter Your Name";
+        //: Message box text when Find is pressed with an empty name box.
+        return SKYVARRE_TRANSLATE_NOOP("skyvarre::InputChecks", "Please Enter Your Name");
     case Verdict::BadDate:
-        return "Please Enter Correct Date Or Month!";
+        //: Message box text for a day past the end of February (29 February in a common
+        //: year, 30 or 31 February). Means the same as the message for 31 April.
+        return SKYVARRE_TRANSLATE_NOOP("skyvarre::InputChecks",
+                                       "Please Enter Correct Date Or Month!");
     case Verdict::BadDay31:
-        return "Please Enter Correct Date Or Month !";
+        //: Message box text for day 31 in a month of 30 days, such as 31 April. Means the same
+        //: as the message for 30 February; the English differs only by a blank.
+        return SKYVARRE_TRANSLATE_NOOP("skyvarre::InputChecks",
+                                       "Please Enter Correct Date Or Month !");
     }
     return {};
 }

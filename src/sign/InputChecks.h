@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sign/Translatable.h"
+
 #include <optional>
 #include <string_view>
 
@@ -22,18 +24,38 @@ inline constexpr int kDayCount = 31;
 inline constexpr int kFirstListYear = 1900;
 inline constexpr int kLastListYear = 2022;
 
+/// The translation context of the messages of the checks: the first argument of their markers.
+inline constexpr char kInputChecksContext[] = "skyvarre::InputChecks";
+
 /// Shown when the name box refuses a typed character.
-inline constexpr std::string_view kOnlyLettersMessage = "Please Enter only Letters";
+//: Message box text when a character other than a letter or a space arrives in the name box.
+//: Letters of every script are taken; digits, punctuation and symbols are not.
+inline constexpr std::string_view kOnlyLettersMessage =
+    SKYVARRE_TRANSLATE_NOOP("skyvarre::InputChecks", "Please Enter only Letters");
 
 /// Key codes that the name box lets through besides letters.
 inline constexpr char16_t kBackspaceKey = 8;
 inline constexpr char16_t kEnterKey = 13;
 inline constexpr char16_t kSpaceKey = 32;
 
-/// The character the name box inserts for a typed character (a Unicode code point): letters as
-/// capitals, Backspace, Enter and space unchanged; nullopt for everything else (the box then
-/// shows kOnlyLettersMessage).
-[[nodiscard]] std::optional<char32_t> FilterNameKey(char32_t code);
+/// What Unicode says a character is, as far as the name box asks. The standard library holds no
+/// Unicode character data: the windows look it up (Qt has the tables) and hand it in.
+enum class CharacterKind
+{
+    /// A letter of any script (Unicode's general category L).
+    Letter,
+    /// A mark that combines with the letter before it (category M), as composed input brings.
+    CombiningMark,
+    /// Anything else: digits, punctuation, symbols, separators and control characters.
+    Other,
+};
+
+/// The character the name box inserts for a typed character (a Unicode code point) of the given
+/// kind, whose capital is capital (Unicode's simple uppercase mapping; the character itself where
+/// its script has no case): a letter as its capital, a combining mark, Backspace, Enter and
+/// space unchanged; nullopt for everything else (the box then shows kOnlyLettersMessage).
+[[nodiscard]] std::optional<char32_t> FilterNameKey(char32_t code, CharacterKind kind,
+                                                    char32_t capital);
 
 /// Checks the name (UTF-8) and whether the day exists in the month of the year.
 ///

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sign/Translatable.h"
+
 #include <array>
 #include <string_view>
 
@@ -13,8 +15,19 @@ enum class Sign
     Gemini,
 };
 
-/// The sign names as the program shows them and as SednaSign holds them, in the order of Sign.
-inline constexpr std::array<std::string_view, 3> kSignNames = {"Aries", "Taurus", "Gemini"};
+/// The translation context of the sign names: the first argument of their markers below.
+inline constexpr char kSignNamesContext[] = "skyvarre::Sign";
+
+/// The sign names as the program shows them in English and as SednaSign holds them, in the
+/// order of Sign. The windows show them translated.
+inline constexpr std::array<std::string_view, 3> kSignNames = {
+    //: A zodiac sign, shown on its own after "Sedna in your Chart is Placed in".
+    SKYVARRE_TRANSLATE_NOOP("skyvarre::Sign", "Aries"),
+    //: A zodiac sign, shown on its own after "Sedna in your Chart is Placed in".
+    SKYVARRE_TRANSLATE_NOOP("skyvarre::Sign", "Taurus"),
+    //: A zodiac sign, shown on its own after "Sedna in your Chart is Placed in".
+    SKYVARRE_TRANSLATE_NOOP("skyvarre::Sign", "Gemini"),
+};
 
 /// The name of a sign, spelled exactly as the user sees it.
 [[nodiscard]] constexpr std::string_view signName(Sign sign)

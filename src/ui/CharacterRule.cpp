@@ -29,7 +29,8 @@ QValidator::State CharacterRuleValidator::validate(QString& text, int& /*positio
         }
         accepted.append(QStringView(QChar::fromUcs4(*kept)));
     }
-    // The rules keep each character's length, so the cursor stays where it is.
+    // The rules keep each character's length (Unicode puts a letter's capital
+    // in the letter's own plane), so the cursor stays where it is.
     text = accepted;
     return Acceptable;
 }

@@ -23,10 +23,11 @@ inline constexpr QRgb kBlack = qRgb(0, 0, 0);            // the sign name on frm
 inline constexpr QRgb kWhite = qRgb(255, 255, 255);
 inline constexpr QRgb kYellow = qRgb(255, 255, 0);
 
-// Every window's caption.
+// Every window's caption: the program's name and version, the same in every
+// language, so never translated.
 inline const QString kCaption = QStringLiteral("Skyvarre v") + QLatin1String(kVersion);
 
-// The application title of every message box.
+// The application title of every message box: the program's name, never translated.
 inline const QString kMessageTitle = QStringLiteral("Skyvarre");
 
 // Font families the windows ask for; both are mapped to a face that every

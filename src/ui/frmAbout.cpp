@@ -22,8 +22,13 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui:
     setUpFixedWindow(*this);
     m_ui->picIcon->setPixmap(windowIcon().pixmap(32, 32));
     m_ui->Label2->setText(look::kCaption);
-    m_ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + pageAddress(Page::Home));
-    m_ui->Label6->setText(kFullBrandOffer);
+    // The address is the link's target, the same in every language.
+    //: A link that opens the home page, one line of bold 8-point text under the description.
+    //: %1 is the web address of the home page, about 30 characters. Hardly any room: the
+    //: words around the address no longer than "Click here to visit" (120 pixels), say
+    //: "Visit %1" in the translation's words.
+    m_ui->lblHomePage->setText(tr("Click here to visit %1").arg(pageAddress(Page::Home)));
+    m_ui->Label6->setText(QCoreApplication::translate(kSharedLinksContext, kFullBrandOffer));
     applyLook();
     connectHandlers();
     m_ui->cmdOK->setFocus();

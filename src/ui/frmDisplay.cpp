@@ -1,6 +1,7 @@
 #include "frmDisplay.h"
 #include "ui_frmDisplay.h"
 
+#include "CoreText.h"
 #include "Look.h"
 #include "ScreenReader.h"
 #include "SharedLinks.h"
@@ -29,8 +30,7 @@ frmDisplay::frmDisplay(WindowHost& host, QWidget* parent)
     connectHandlers();
     // Until a lookup sets its own text, and for a sign without one, the
     // window shows the "Aries" text.
-    setSignDescription(QString::fromUtf8(kAriesInterpretation.data(),
-                                         static_cast<qsizetype>(kAriesInterpretation.size())));
+    setSignDescription(coreText(kInterpretationContext, kAriesInterpretation));
     // The result is read out as the window opens, then Exit with the focus.
     m_ui->cmdExit->setFocus();
 }

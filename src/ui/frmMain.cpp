@@ -2,6 +2,7 @@
 #include "ui_frmMain.h"
 
 #include "CharacterRule.h"
+#include "CoreText.h"
 #include "Look.h"
 #include "ScreenReader.h"
 #include "SharedLinks.h"
@@ -13,15 +14,19 @@
 #include "sign/Interpretation.h"
 #include "sign/Month.h"
 #include "sign/SednaSign.h"
+#include "sign/Sign.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QChar>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QLocale>
 
+#include <cstddef>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -32,9 +37,14 @@ namespace skyvarre {
 
 namespace {
 
-QString toQString(std::string_view text)
+// What Unicode says of a character, from Qt's tables: the core has none.
+CharacterKind characterKind(char32_t character)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (QChar::isLetter(character))
+        return CharacterKind::Letter;
+    if (QChar::isMark(character))
+        return CharacterKind::CombiningMark;
+    return CharacterKind::Other;
 }
 
 // The name rule for the text in the box: Backspace and Enter are keys, not
@@ -43,7 +53,27 @@ std::optional<char32_t> nameCharacter(char32_t character)
 {
     if (character == kBackspaceKey || character == kEnterKey)
         return std::nullopt;
-    return FilterNameKey(character);
+    return FilterNameKey(character, characterKind(character), QChar::toUpper(character));
+}
+
+// The lists show the date in the user's language and digits; the core reads
+// it as the English month name and the day and the year in ASCII digits, and
+// so gets it from the entries' positions. No entry chosen gives an empty text.
+std::string listedDay(const QComboBox& list)
+{
+    return list.currentIndex() < 0 ? std::string() : std::to_string(list.currentIndex() + 1);
+}
+
+std::string listedMonth(const QComboBox& list)
+{
+    const std::optional<Month> month = monthFromPosition(list.currentIndex());
+    return month ? std::string(kMonthNames.at(static_cast<std::size_t>(*month))) : std::string();
+}
+
+std::string listedYear(const QComboBox& list)
+{
+    return list.currentIndex() < 0 ? std::string()
+                                   : std::to_string(kFirstListYear + list.currentIndex());
 }
 
 } // namespace
@@ -83,26 +113,25 @@ void frmMain::bringToFront(PromotionLabel label)
 
 void frmMain::cmdNext_Click()
 {
+    const std::string year = listedYear(*m_ui->cboYear);
     const Verdict verdict =
         ValidateInput(m_ui->txtName->text().toStdString(), m_ui->cboDate->currentIndex(),
-                      m_ui->cboMonth->currentIndex(), m_ui->cboYear->currentText().toStdString());
+                      m_ui->cboMonth->currentIndex(), year);
     if (verdict != Verdict::Accepted) {
-        m_host.prompts().showMessage(toQString(messageForVerdict(verdict)),
+        m_host.prompts().showMessage(coreText(kInputChecksContext, messageForVerdict(verdict)),
                                      MessageIcon::Information);
         if (verdict == Verdict::NameMissing)
             m_ui->txtName->setFocus();
         return;
     }
 
-    DetermineSednaSign(m_ui->cboYear->currentText().toStdString(),
-                       m_ui->cboMonth->currentText().toStdString(),
-                       m_ui->cboDate->currentText().toStdString());
+    DetermineSednaSign(year, listedMonth(*m_ui->cboMonth), listedDay(*m_ui->cboDate));
 
     frmDisplay& result = m_host.frmDisplayInstance();
     // A sign without a text of its own leaves the text the window already shows.
     if (const std::optional<std::string_view> text = InterpretationForSign(SednaSign))
-        result.setSignDescription(toQString(*text));
-    result.setSednaSign(toQString(SednaSign));
+        result.setSignDescription(coreText(kInterpretationContext, *text));
+    result.setSednaSign(coreText(kSignNamesContext, SednaSign));
     m_host.showResult();
 }
 
@@ -159,7 +188,8 @@ bool frmMain::txtName_KeyPress(const QKeyEvent& event)
 
 void frmMain::showOnlyLettersMessage()
 {
-    m_host.prompts().showMessage(toQString(kOnlyLettersMessage), MessageIcon::Information);
+    m_host.prompts().showMessage(coreText(kInputChecksContext, kOnlyLettersMessage),
+                                 MessageIcon::Information);
 }
 
 void frmMain::applyLook()
@@ -226,18 +256,22 @@ void frmMain::connectHandlers()
 void frmMain::Form_Load()
 {
     // Each list is filled in one go: item by item, every insertion would
-    // update the list's popup on its own.
+    // update the list's popup on its own. The numbers in the digits of the
+    // user's locale, a year without a group separator ("1900", never "1,900");
+    // the months in the user's language.
+    QLocale numbers;
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
     QStringList days;
     for (int day = 1; day <= kDayCount; ++day)
-        days.append(QString::number(day));
+        days.append(numbers.toString(day));
     m_ui->cboDate->addItems(days);
     QStringList months;
     for (const std::string_view month : kMonthNames)
-        months.append(toQString(month));
+        months.append(coreText(kMonthNamesContext, month));
     m_ui->cboMonth->addItems(months);
     QStringList years;
     for (int year = kFirstListYear; year <= kLastListYear; ++year)
-        years.append(QString::number(year));
+        years.append(numbers.toString(year));
     m_ui->cboYear->addItems(years);
     m_ui->cboDate->setCurrentIndex(0);
     m_ui->cboMonth->setCurrentIndex(0);

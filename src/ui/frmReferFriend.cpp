@@ -141,9 +141,9 @@ void frmReferFriend::setInitialTexts()
 {
     m_ui->Label1->setText(look::kCaption);
     // The support text before the load steps choose one.
-    m_ui->Label2->setText(referfriend::kSupportTexts[1]);
-    m_ui->Check1->setText(referfriend::kVisitForumNow);
-    m_ui->Label3->setText(referfriend::kOtherPrograms);
+    m_ui->Label2->setText(tr(referfriend::kSupportTexts[1]));
+    m_ui->Check1->setText(tr(referfriend::kVisitForumNow));
+    m_ui->Label3->setText(tr(referfriend::kOtherPrograms));
     for (const FormField& field : m_formFields)
         setFieldText(*field.widget, field.placeholder);
     // The message starts with a line break behind its prompt: that text is not
@@ -182,7 +182,7 @@ void frmReferFriend::connectHandlers()
 void frmReferFriend::Form_Load()
 {
     m_host.random().seedFromClock();
-    m_ui->Label2->setText(referfriend::kSupportTexts[supportTextIndex(m_host.random().next())]);
+    m_ui->Label2->setText(tr(referfriend::kSupportTexts[supportTextIndex(m_host.random().next())]));
 
     // Above every other window, browser windows opened from here included, but
     // without taking the focus from whatever the user is doing when it appears.
@@ -205,12 +205,12 @@ void frmReferFriend::cmdSubmit_Click()
     const QString& theirs = TellAFriendEntry.friendEmail;
 
     if (own == theirs) {
-        m_host.prompts().showMessage(referfriend::kDistinctAddresses, MessageIcon::Critical);
+        m_host.prompts().showMessage(tr(referfriend::kDistinctAddresses), MessageIcon::Critical);
         return;
     }
     for (const QString& address : {own, theirs}) {
         if (!address.contains(u'@') || !address.contains(u'.')) {
-            m_host.prompts().showMessage(referfriend::kProperAddress, MessageIcon::Critical);
+            m_host.prompts().showMessage(tr(referfriend::kProperAddress), MessageIcon::Critical);
             return;
         }
     }
@@ -289,7 +289,7 @@ bool frmReferFriend::formField_Drop(const FormField& field, QDropEvent& event)
 
 void frmReferFriend::emailField_Refused(QLineEdit& field)
 {
-    m_host.prompts().showMessage(referfriend::kEmailCannotContainSpace, MessageIcon::Critical);
+    m_host.prompts().showMessage(tr(referfriend::kEmailCannotContainSpace), MessageIcon::Critical);
     field.setFocus();
 }
 

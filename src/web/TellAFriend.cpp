@@ -5,6 +5,7 @@
 #include "platform/Prompts.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QStringView>
 #include <QUrl>
 
@@ -18,25 +19,59 @@ QString TellAFriendAddress;
 
 namespace {
 
+// The script's address and the names of its parameters (taf1 to taf6 below)
+// are what the script reads: data, the same in every language.
 const QString kScriptPath = QStringLiteral("/vetq-refer-a-friend.php");
+
+// The context in which the prompts and messages below are translated.
+constexpr char kTextsContext[] = "skyvarre::TellAFriend";
 
 struct FieldCheck
 {
     QString TellAFriendFields::*field;
-    QStringView placeholder;
-    QStringView message;
+    // Both in English; the form shows them translated.
+    const char* placeholder;
+    const char* message;
 };
 
 // In the order the user meets them; the first failing check is the one reported.
+// clang-format off
 constexpr std::array kFieldChecks = {
-    FieldCheck{&TellAFriendFields::name, u"Your Name", u"Please Enter Your Name"},
-    FieldCheck{&TellAFriendFields::email, u"Your Email Address", u"Please Enter Your Email"},
-    FieldCheck{&TellAFriendFields::message, u"Your Message", u"Please Enter Your Message"},
-    FieldCheck{&TellAFriendFields::friendName, u"Friend's Name",
-               u"Please Enter Your Friend's Name"},
-    FieldCheck{&TellAFriendFields::friendEmail, u"Friend's Email Address",
-               u"Please Enter Your Friend's Email"},
+    FieldCheck{&TellAFriendFields::name,
+               //: Prompt inside the empty field for the user's own name on the farewell
+               //: window, which holds about 35 characters.
+               QT_TRANSLATE_NOOP("skyvarre::TellAFriend", "Your Name"),
+               //: Message box text when the user's own name is left empty.
+               QT_TRANSLATE_NOOP("skyvarre::TellAFriend", "Please Enter Your Name")},
+    FieldCheck{&TellAFriendFields::email,
+               //: Prompt inside the empty field for the user's e-mail address (35 characters).
+               QT_TRANSLATE_NOOP("skyvarre::TellAFriend", "Your Email Address"),
+               //: Message box text when the user's e-mail address is left empty.
+               QT_TRANSLATE_NOOP("skyvarre::TellAFriend", "Please Enter Your Email")},
+    FieldCheck{&TellAFriendFields::message,
+               //: Prompt in the message field, which the window keeps out of sight: the
+               //: form submits it when the field is never touched. No length limit.
+               QT_TRANSLATE_NOOP("skyvarre::TellAFriend", "Your Message"),
+               //: Message box text when the message is left empty.
+               QT_TRANSLATE_NOOP("skyvarre::TellAFriend", "Please Enter Your Message")},
+    FieldCheck{&TellAFriendFields::friendName,
+               //: Prompt inside the empty field for the friend's name (35 characters).
+               QT_TRANSLATE_NOOP("skyvarre::TellAFriend", "Friend's Name"),
+               //: Message box text when the friend's name is left empty.
+               QT_TRANSLATE_NOOP("skyvarre::TellAFriend", "Please Enter Your Friend's Name")},
+    FieldCheck{&TellAFriendFields::friendEmail,
+               //: Prompt inside the empty field for the friend's e-mail address (35
+               //: characters).
+               QT_TRANSLATE_NOOP("skyvarre::TellAFriend", "Friend's Email Address"),
+               //: Message box text when the friend's e-mail address is left empty.
+               QT_TRANSLATE_NOOP("skyvarre::TellAFriend", "Please Enter Your Friend's Email")},
 };
+// clang-format on
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate(kTextsContext, text);
+}
 
 // A query value as the script must receive it: UTF-8, percent-encoded except
 // for the unreserved characters and "@", ":" and "/", which the script has
@@ -54,7 +89,7 @@ TellAFriendFields tellAFriendPlaceholders()
 {
     TellAFriendFields placeholders;
     for (const FieldCheck& check : kFieldChecks)
-        placeholders.*check.field = check.placeholder.toString();
+        placeholders.*check.field = translated(check.placeholder);
     return placeholders;
 }
 
@@ -72,6 +107,7 @@ QString trimSpaces(const QString& text)
 QString buildTellAFriendAddress(const TellAFriendFields& fields)
 {
     const QString productPage = productPageAddress();
+    // The parameter names are the script's: never translated.
     const std::array<std::pair<QStringView, QStringView>, 6> parameters = {{
         {u"taf1=", fields.name},
         {u"&taf2=", fields.email},
@@ -91,9 +127,10 @@ QString buildTellAFriendAddress(const TellAFriendFields& fields)
 void SubmitTellAFriend(Prompts& prompts)
 {
     for (const FieldCheck& check : kFieldChecks) {
+        // The prompt the field showed, in the user's language, is no value.
         const QString value = trimSpaces(TellAFriendEntry.*check.field);
-        if (value.isEmpty() || value == check.placeholder) {
-            prompts.showMessage(check.message.toString(), MessageIcon::Critical);
+        if (value.isEmpty() || value == translated(check.placeholder)) {
+            prompts.showMessage(translated(check.message), MessageIcon::Critical);
             return;
         }
     }

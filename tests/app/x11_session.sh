@@ -64,6 +64,10 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$session/bin"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset BROWSER DEFAULT_BROWSER
 export QT_QPA_PLATFORM=xcb
+# The checks read the program's English texts, whatever language the machine
+# that runs them speaks.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 
 # The stand-in browser: one line per address handed over.
 cat >"$session/bin/xdg-open" <<EOS

@@ -81,8 +81,8 @@ private slots:
 
     void typedKeysAreFiltered_data();
     void typedKeysAreFiltered();
-    void oneKeyOfARefusedCharacterBringsOneMessage_data();
-    void oneKeyOfARefusedCharacterBringsOneMessage();
+    void keysOfEveryScriptAreJudgedCharacterByCharacter_data();
+    void keysOfEveryScriptAreJudgedCharacterByCharacter();
     void textArrivingOtherwiseIsFilteredAsAWhole_data();
     void textArrivingOtherwiseIsFilteredAsAWhole();
 
@@ -289,23 +289,49 @@ void tst_frmMain::typedKeysAreFiltered()
     QVERIFY(m_window->isVisible());
 }
 
-void tst_frmMain::oneKeyOfARefusedCharacterBringsOneMessage_data()
+void tst_frmMain::keysOfEveryScriptAreJudgedCharacterByCharacter_data()
 {
-    QTest::addColumn<QString>("character");
-    QTest::newRow("an accented letter is refused") << QStringLiteral("\u00e9");
+    QTest::addColumn<QString>("typed"); // one key a character, as a keyboard of that script types
+    QTest::addColumn<QString>("expectedName");
+    QTest::addColumn<int>("expectedMessages");
+
+    QTest::newRow("an accented letter goes in as its capital")
+        << QStringLiteral("\u00e9") << QStringLiteral("\u00c9") << 0;
+    QTest::newRow("Jürgen goes in as JÜRGEN")
+        << QStringLiteral("J\u00fcrgen") << QStringLiteral("J\u00dcRGEN") << 0;
+    QTest::newRow("Zoë goes in as ZOË")
+        << QStringLiteral("Zo\u00eb") << QStringLiteral("ZO\u00cb") << 0;
+    QTest::newRow("José goes in as JOSÉ")
+        << QStringLiteral("Jos\u00e9") << QStringLiteral("JOS\u00c9") << 0;
+    QTest::newRow("Иван goes in as ИВАН") << QStringLiteral("\u0418\u0432\u0430\u043d")
+                                          << QStringLiteral("\u0418\u0412\u0410\u041d") << 0;
+    QTest::newRow("王芳, a script without case, goes in as typed")
+        << QStringLiteral("\u738b\u82b3") << QStringLiteral("\u738b\u82b3") << 0;
+    QTest::newRow("7 is refused with the message") << QStringLiteral("7") << QString() << 1;
+    QTest::newRow("! is refused with the message") << QStringLiteral("!") << QString() << 1;
+    QTest::newRow("a digit of another script is refused")
+        << QStringLiteral("\u0663") << QString() << 1;
     QTest::newRow("an emoji, two UTF-16 units, is one refused character")
-        << QStringLiteral("\U0001F600");
+        << QStringLiteral("\U0001F600") << QString() << 1;
 }
 
-void tst_frmMain::oneKeyOfARefusedCharacterBringsOneMessage()
+void tst_frmMain::keysOfEveryScriptAreJudgedCharacterByCharacter()
 {
-    QFETCH(QString, character);
+    QFETCH(QString, typed);
+    QFETCH(QString, expectedName);
+    QFETCH(int, expectedMessages);
     QVERIFY(showActive(*m_window));
     QLineEdit& name = control<QLineEdit>(*m_window, "txtName");
-    QTest::sendKeyEvent(QTest::Click, &name, Qt::Key_unknown, character, Qt::NoModifier);
+    for (const char32_t character : typed.toUcs4())
+        QTest::sendKeyEvent(QTest::Click, &name, Qt::Key_unknown, QString::fromUcs4(&character, 1),
+                            Qt::NoModifier);
     QCoreApplication::processEvents();
-    QCOMPARE(name.text(), QString());
-    QCOMPARE(messageTexts(m_host->fakePrompts), QStringList{"Please Enter only Letters"});
+
+    QCOMPARE(name.text(), expectedName);
+    QStringList expected;
+    for (int count = 0; count < expectedMessages; ++count)
+        expected.append(QStringLiteral("Please Enter only Letters"));
+    QCOMPARE(messageTexts(m_host->fakePrompts), expected);
 }
 
 void tst_frmMain::textArrivingOtherwiseIsFilteredAsAWhole_data()
@@ -332,8 +358,20 @@ void tst_frmMain::textArrivingOtherwiseIsFilteredAsAWhole_data()
     QTest::newRow("a letter committed by an input method arrives as a capital")
         << Arrival::InputMethodCommit << "a"
         << "AB A" << 0;
-    QTest::newRow("a composition is left alone until its accented letter is committed")
-        << Arrival::CompositionThenCommit << QStringLiteral("\u00e9") << "AB " << 1;
+    QTest::newRow("a composition is left alone until its accented letter is committed as a capital")
+        << Arrival::CompositionThenCommit << QStringLiteral("\u00e9") << QStringLiteral("AB \u00c9")
+        << 0;
+    QTest::newRow("a letter with a combining accent committed by an input method goes in")
+        << Arrival::InputMethodCommit << QStringLiteral("e\u0301") << QStringLiteral("AB E\u0301")
+        << 0;
+    QTest::newRow("Иван pasted arrives as ИВАН")
+        << Arrival::PasteByShiftInsert << QStringLiteral("\u0418\u0432\u0430\u043d")
+        << QStringLiteral("AB \u0418\u0412\u0410\u041d") << 0;
+    QTest::newRow("王芳 dropped goes in as it is")
+        << Arrival::Drop << QStringLiteral("\u738b\u82b3") << QStringLiteral("AB \u738b\u82b3")
+        << 0;
+    QTest::newRow("a pasted name with ! is refused whole")
+        << Arrival::PasteFromTheContextMenu << QStringLiteral("zo\u00eb!") << "AB " << 1;
 }
 
 void tst_frmMain::textArrivingOtherwiseIsFilteredAsAWhole()

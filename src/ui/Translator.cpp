@@ -1,0 +1,64 @@
+#include "Translator.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QString>
+
+namespace skyvarre {
+
+namespace {
+
+// The file names' start, skyvarre_de.qm and qtbase_de.qm: QTranslator adds
+// the language and tries its shorter forms (de_AT, then de).
+const QString kProgramCatalogue = QStringLiteral("skyvarre");
+const QString kQtCatalogue = QStringLiteral("qtbase");
+
+// Where Qt's own translations are: beside the program where it brings them
+// (on Windows), else where Qt was installed (Debian's qt6-translations-l10n).
+QStringList qtTranslationFolders()
+{
+    return {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+}
+
+} // namespace
+
+Translator::Translator(const QStringList& languages, const QString& folder)
+{
+    for (const QString& language : languages) {
+        const QLocale locale(language);
+        // The C locale (LANG=C) speaks English too.
+        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+            return;
+        if (installProgramTranslation(locale, folder)) {
+            m_language = locale.language();
+            installQtTranslation(locale);
+            return;
+        }
+    }
+}
+
+// QTranslator takes itself off the application as it goes.
+Translator::~Translator() = default;
+
+bool Translator::installProgramTranslation(const QLocale& locale, const QString& folder)
+{
+    // A catalogue without a single translated text is a language that is not
+    // ready: the next language on the list may be.
+    return m_program.load(locale, kProgramCatalogue, QStringLiteral("_"), folder) &&
+           !m_program.isEmpty() && QCoreApplication::installTranslator(&m_program);
+}
+
+void Translator::installQtTranslation(const QLocale& locale)
+{
+    for (const QString& folder : qtTranslationFolders()) {
+        if (m_qt.load(locale, kQtCatalogue, QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(&m_qt);
+            return;
+        }
+    }
+    // Without Qt's translation the program's own texts are still translated;
+    // Qt's few (the buttons' Yes and No) stay in English.
+}
+
+} // namespace skyvarre

@@ -1,0 +1,536 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>skyvarre::InputChecks</name>
+    <message>
+        <source>Please Enter Your Name</source>
+        <extracomment>Message box text when Find is pressed with an empty name box.</extracomment>
+        <translation>请输入您的姓名</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <extracomment>Message box text for a day past the end of February (29 February in a common year, 30 or 31 February). Means the same as the message for 31 April.</extracomment>
+        <translation>请输入正确的日期或月份！</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <extracomment>Message box text for day 31 in a month of 30 days, such as 31 April. Means the same as the message for 30 February; the English differs only by a blank.</extracomment>
+        <translation>请输入正确的日期或月份！</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <extracomment>Message box text when a character other than a letter or a space arrives in the name box. Letters of every script are taken; digits, punctuation and symbols are not.</extracomment>
+        <translation>请只输入字母或汉字</translation>
+    </message>
+</context>
+<context>
+    <name>skyvarre::Interpretation</name>
+    <message>
+        <source>You will learn to overcome your fears. You will prosper in fields of teaching, education and communication. This will give rise to a significant happening in your life. You will learn to pursue your interests in life and attain satisfaction by achieving happiness in something that you have always wanted to do but never got around to doing it.</source>
+        <extracomment>What Sedna in Aries means for the reader, below the sign on the result window. Six lines of 465 pixels hold 8-point text there; this text takes five, so a translation may be about a fifth longer than the English, no more.</extracomment>
+        <translation>您将学会克服内心的恐惧，并在教学、教育和沟通领域大有作为，由此为您的人生带来一件意义重大的事。您将学会追寻人生中的兴趣，在一件一直想做却始终未能着手的事情上收获快乐，从而获得满足。</translation>
+    </message>
+    <message>
+        <source>This is a time for new births and new beginnings. You may be able to get over the shame of abuse in childhood if you have gone through it. You may also feel unhappy about some unresolved happenings. There may be droughts, floods and mass destruction on a large scale.</source>
+        <extracomment>What Sedna in Taurus means for the reader, below the sign on the result window. Six lines of 465 pixels hold 8-point text there; this text takes four, so a translation may be about half as long again as the English, no more.</extracomment>
+        <translation>这是新生与新开始的时期。如果您在童年曾遭受虐待，或许能就此摆脱那份羞耻感。您也可能为一些悬而未决的往事感到不快。世间或许会出现大范围的旱灾、洪水和浩劫。</translation>
+    </message>
+</context>
+<context>
+    <name>skyvarre::Month</name>
+    <message>
+        <source>January</source>
+        <extracomment>A month of the year, alone in the month list of the date of birth (the form used without a day). The list shows 75 pixels of bold 8-point text: no month may be much longer than &quot;September&quot;, which takes 68.</extracomment>
+        <translation>一月</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <extracomment>See &quot;January&quot;.</extracomment>
+        <translation>二月</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <extracomment>See &quot;January&quot;.</extracomment>
+        <translation>三月</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <extracomment>See &quot;January&quot;.</extracomment>
+        <translation>四月</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <extracomment>See &quot;January&quot;.</extracomment>
+        <translation>五月</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <extracomment>See &quot;January&quot;.</extracomment>
+        <translation>六月</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <extracomment>See &quot;January&quot;.</extracomment>
+        <translation>七月</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <extracomment>See &quot;January&quot;.</extracomment>
+        <translation>八月</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <extracomment>See &quot;January&quot;.</extracomment>
+        <translation>九月</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <extracomment>See &quot;January&quot;.</extracomment>
+        <translation>十月</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <extracomment>See &quot;January&quot;.</extracomment>
+        <translation>十一月</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <extracomment>See &quot;January&quot;.</extracomment>
+        <translation>十二月</translation>
+    </message>
+</context>
+<context>
+    <name>skyvarre::Program</name>
+    <message>
+        <source>Application is already running</source>
+        <extracomment>Message box text when the program is started while a copy of it runs already; this copy then ends.</extracomment>
+        <translation>程序已在运行</translation>
+    </message>
+</context>
+<context>
+    <name>skyvarre::SharedLinks</name>
+    <message>
+        <source>Talk astrology with other readers on our discussion forum. Visit %1</source>
+        <extracomment>The banner at the top of the input and result windows, a link: two lines of 472 pixels of bold 9-point text. %1 is the web address of the home page, about 30 characters. The English leaves a quarter of the room free: no more than that longer.</extracomment>
+        <translation>来我们的论坛和其他读者畅谈占星吧！请访问 %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <extracomment>Below the About window&apos;s description: three lines of 385 pixels of bold 8-point text, which the English fills but for a fifth of the last line. No longer than the English if possible, a fifth longer at most.</extracomment>
+        <translation>居家创业好机会！开创属于您自己的网络事业，在线赚钱。为您的网站获取本软件的完整品牌定制版。</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills. The same offer as the About window&apos;s, with a call to click: no longer than the English.</extracomment>
+        <translation>居家创业好机会！开创属于您自己的网络事业，在线赚钱。为您的网站获取本软件的完整品牌定制版。点击此处了解详情。</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills: no longer than the English. The &amp; is a plain ampersand, shown as it is; &quot;Help&quot; is the Help menu. The runs of blanks are as designed, no need to copy them.</extracomment>
+        <translation>为您的网站联合冠名本软件，提升网站的访客忠诚度和流量。在这里放上您网站的名称和链接，详见“帮助”菜单。点击此处了解联合冠名的更多信息。</translation>
+    </message>
+</context>
+<context>
+    <name>skyvarre::Sign</name>
+    <message>
+        <source>Aries</source>
+        <extracomment>A zodiac sign, shown on its own after &quot;Sedna in your Chart is Placed in&quot;.</extracomment>
+        <translation>白羊座</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <extracomment>A zodiac sign, shown on its own after &quot;Sedna in your Chart is Placed in&quot;.</extracomment>
+        <translation>金牛座</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <extracomment>A zodiac sign, shown on its own after &quot;Sedna in your Chart is Placed in&quot;.</extracomment>
+        <translation>双子座</translation>
+    </message>
+</context>
+<context>
+    <name>skyvarre::TellAFriend</name>
+    <message>
+        <source>Your Name</source>
+        <extracomment>Prompt inside the empty field for the user&apos;s own name on the farewell window, which holds about 35 characters.</extracomment>
+        <translation>您的姓名</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <extracomment>Message box text when the user&apos;s own name is left empty.</extracomment>
+        <translation>请输入您的姓名</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <extracomment>Prompt inside the empty field for the user&apos;s e-mail address (35 characters).</extracomment>
+        <translation>您的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <extracomment>Message box text when the user&apos;s e-mail address is left empty.</extracomment>
+        <translation>请输入您的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <extracomment>Prompt in the message field, which the window keeps out of sight: the form submits it when the field is never touched. No length limit.</extracomment>
+        <translation>您的留言</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <extracomment>Message box text when the message is left empty.</extracomment>
+        <translation>请输入您的留言</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <extracomment>Prompt inside the empty field for the friend&apos;s name (35 characters).</extracomment>
+        <translation>朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <extracomment>Message box text when the friend&apos;s name is left empty.</extracomment>
+        <translation>请输入您朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <extracomment>Prompt inside the empty field for the friend&apos;s e-mail address (35 characters).</extracomment>
+        <translation>朋友的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <extracomment>Message box text when the friend&apos;s e-mail address is left empty.</extracomment>
+        <translation>请输入您朋友的电子邮件地址</translation>
+    </message>
+</context>
+<context>
+    <name>skyvarre::UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <extracomment>Asked at start-up at most every 15 days, with Yes and No; Yes opens the download page. Two lines: put a line break between the statement and the question. (&quot;There maybe&quot; is as designed; translate the meaning: there may be an update.)</extracomment>
+        <translation>本软件可能有可用的更新。<byte value="xd"/>您要检查更新吗？</translation>
+    </message>
+</context>
+<context>
+    <name>skyvarre::frmAbout</name>
+    <message>
+        <source>Skyvarre icon</source>
+        <extracomment>What a screen reader says of the program&apos;s icon.</extracomment>
+        <translation>Skyvarre 图标</translation>
+    </message>
+    <message>
+        <source>Skyvarre describes the placement of the asteroid Sedna in your birth chart. This asteroid is also known as the Goddess of the Sea. This sign helps you understand yourself and prepare yourself to survive against all odds. Skyvarre is published by Varnholt Softwares.</source>
+        <extracomment>The About window&apos;s description: five lines of 383 pixels of 8-point text, of which the English takes four. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
+        <translation>Skyvarre 为您解读小行星 Sedna 在您出生星盘中的位置。这颗小行星又被称为“海洋女神”。它所在的星座能帮助您认识自己，并做好准备，无论遭遇何等逆境都能挺过去。Skyvarre 由 Varnholt Softwares 出品。</translation>
+    </message>
+    <message>
+        <source>Click here for more details about fully branded editions</source>
+        <extracomment>What a screen reader says of the link &quot;Click here for more details&quot; below the offer of fully branded editions.</extracomment>
+        <translation>点击此处，了解完整品牌定制版的详细信息</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <extracomment>A link at the bottom right of the About window, under the offer of fully branded editions: about 180 pixels of bold 8-point text, of which the English takes 165.</extracomment>
+        <translation>点击此处了解详情</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <extracomment>A button 84 pixels wide; closes the window. The letter after &amp; is the Alt key shortcut.</extracomment>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <extracomment>A link that opens the home page, one line of bold 8-point text under the description. %1 is the web address of the home page, about 30 characters. Hardly any room: the words around the address no longer than &quot;Click here to visit&quot; (120 pixels), say &quot;Visit %1&quot; in the translation&apos;s words.</extracomment>
+        <translation>点击访问 %1</translation>
+    </message>
+</context>
+<context>
+    <name>skyvarre::frmDisplay</name>
+    <message>
+        <source>Sedna in your Chart is Placed in</source>
+        <extracomment>The sign&apos;s name follows on the same line, in a label of its own (&quot;... Placed in Aries&quot;): phrase it so that the sign can come last. The line holds about 450 pixels of bold 9-point text for both, of which the English takes 255 (with &quot;Aries&quot;).</extracomment>
+        <translation>您星盘中的 Sedna 落在</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <extracomment>Goes back to the input window. The letter after &amp; is the Alt key shortcut.</extracomment>
+        <translation>返回(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <extracomment>A button 81 pixels wide (about 12 characters); leaves the window. The letter after &amp; is the Alt key shortcut.</extracomment>
+        <translation>退出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <extracomment>A title on the menu bar, which holds four of them in 484 pixels.</extracomment>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>The File menu, as a screen reader names it.</extracomment>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>A title on the menu bar, which holds four of them in 484 pixels.</extracomment>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>The Help menu, as a screen reader names it.</extracomment>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Item of the File menu that leaves the window.</extracomment>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>在线帮助(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <extracomment>Opens the maker&apos;s web site.</extracomment>
+        <translation>访问我们的网站(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>检查软件更新(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>关于本软件(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <extracomment>A title on the menu bar, which holds four of them in 484 pixels. A title that opens the donation page itself.</extracomment>
+        <translation>捐赠(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <extracomment>A title on the menu bar, which holds four of them in 484 pixels. Switched off; it would open the offer of fully branded editions.</extracomment>
+        <translation>在线赚钱(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>skyvarre::frmMain</name>
+    <message>
+        <source>Skyvarre describes the placement of the asteroid Sedna in your birth chart. This helps you face the gravest of problems and come out a winner. </source>
+        <extracomment>Under the top strip of the input window: three lines of 465 pixels of bold 8-point text, of which the English takes two.</extracomment>
+        <translation>Skyvarre 为您解读小行星 Sedna 在您出生星盘中的位置，帮助您直面最严峻的难题，最终成为赢家。</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Left of the name box, which starts about 95 pixels further right: 14 characters of bold 8-point text at most.</extracomment>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <extracomment>The day of the month (1 to 31), as the heading of the day list: about 80 pixels of 8-point text (12 characters).</extracomment>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <extracomment>Heading of the month list: about 90 pixels of 8-point text (14 characters).</extracomment>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <extracomment>Heading of the year list: about 80 pixels of 8-point text (12 characters).</extracomment>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>Date Of Birth</source>
+        <extracomment>Left of the three date lists, which start about 95 pixels further right: 14 characters of bold 8-point text at most.</extracomment>
+        <translation>出生日期</translation>
+    </message>
+    <message>
+        <source>Day of the date of birth</source>
+        <extracomment>What a screen reader says of the day list, after its name.</extracomment>
+        <translation>出生日期中的日</translation>
+    </message>
+    <message>
+        <source>Month of the date of birth</source>
+        <translation>出生日期中的月份</translation>
+    </message>
+    <message>
+        <source>Year of the date of birth</source>
+        <translation>出生日期中的年份</translation>
+    </message>
+    <message>
+        <source>Find My &amp;Sedna Astrology Sign</source>
+        <extracomment>The main button, 401 pixels wide: up to twice as long as the English. The letter after &amp; is the Alt key shortcut; choose one that no other control or menu title of this window has.</extracomment>
+        <translation>查找我的 Sedna 占星星座(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <extracomment>A button 68 pixels wide (about 10 characters); leaves the window. The letter after &amp; is the Alt key shortcut.</extracomment>
+        <translation>退出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <extracomment>A title on the menu bar, which holds four of them in 484 pixels.</extracomment>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>The File menu, as a screen reader names it.</extracomment>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>A title on the menu bar, which holds four of them in 484 pixels.</extracomment>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>The Help menu, as a screen reader names it.</extracomment>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Item of the File menu that leaves the window.</extracomment>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>在线帮助(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <extracomment>Opens the maker&apos;s web site.</extracomment>
+        <translation>访问我们的网站(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>检查软件更新(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>关于本软件(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <extracomment>A title on the menu bar, which holds four of them in 484 pixels. A title that opens the donation page itself.</extracomment>
+        <translation>捐赠(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <extracomment>A title on the menu bar, which holds four of them in 484 pixels. Switched off; it would open the offer of fully branded editions.</extracomment>
+        <translation>在线赚钱(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>skyvarre::frmReferFriend</name>
+    <message>
+        <source>Skyvarre icon</source>
+        <extracomment>What a screen reader says of the program&apos;s icon.</extracomment>
+        <translation>Skyvarre 图标</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>A button 83 pixels wide (about 12 characters); ends the program. The letter after &amp; is the Alt key shortcut.</extracomment>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <extracomment>Title of the frame around the refer-a-friend form, 471 pixels wide.</extracomment>
+        <translation>推荐给朋友</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <extracomment>What a screen reader says of the field for the user&apos;s own name.</extracomment>
+        <translation>您的姓名</translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <translation>您的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <translation>朋友的姓名</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <translation>朋友的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <extracomment>Sends the refer-a-friend form: a button 225 pixels wide, of which the English takes 120. The letter after &amp; is the Alt key shortcut.</extracomment>
+        <translation>立即推荐给朋友(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <extracomment>What a screen reader says of the message field of the refer-a-friend form.</extracomment>
+        <translation>留言</translation>
+    </message>
+    <message>
+        <source>Download Varnholt Softwares</source>
+        <extracomment>Title of the navy frame about the maker&apos;s other programs: 249 pixels of bold 10-point text, of which the English takes 218. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
+        <translation>Varnholt Softwares 软件下载</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Varnholt Softwares</source>
+        <extracomment>A link at the foot of the navy frame, to the maker&apos;s catalogue of programs: one line of 239 pixels of bold 8-point text, which the English fills. No longer than the English.</extracomment>
+        <translation>点击此处访问 Varnholt Softwares</translation>
+    </message>
+    <message>
+        <source>Programs like Skyvarre can only be created and kept up with your support. The best support is to visit our discussion forum regularly and to take part in its discussions and activities.</source>
+        <extracomment>One of four requests, chosen at random, at the top of the farewell window: four lines of 465 pixels of bold 10-point text; the English takes three, so a translation may be a quarter longer at most. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
+        <translation>像 Skyvarre 这样的程序，只有在您的支持下才能开发出来并持续维护。对我们最好的支持，就是经常访问我们的论坛，参与其中的讨论和活动。</translation>
+    </message>
+    <message>
+        <source>Please visit our discussion forum regularly and take part in its discussions and other activities. Without your visits we cannot support and keep up programs like this one.</source>
+        <extracomment>See the first support request: the same box.</extracomment>
+        <translation>请经常访问我们的论坛，参与其中的讨论和各项活动。没有您的访问，我们就无法继续支持和维护像本程序这样的软件。</translation>
+    </message>
+    <message>
+        <source>Our discussion forum is a free online forum on astrology, tarot, numerology and the other subjects of our programs. Visiting it regularly helps us develop and keep up Skyvarre.</source>
+        <extracomment>See the first support request: the same box.</extracomment>
+        <translation>我们的论坛是一个免费的在线论坛，话题涵盖占星、塔罗、数字命理以及我们程序涉及的其他主题。经常访问论坛，就是在帮助我们开发和维护 Skyvarre。</translation>
+    </message>
+    <message>
+        <source>Our discussion forum needs your help! Regular visits and taking part in its discussions and activities help us keep up Skyvarre and develop more Varnholt Softwares programs.</source>
+        <extracomment>See the first support request: the same box.</extracomment>
+        <translation>我们的论坛需要您的帮助！经常访问并参与其中的讨论和活动，能帮助我们维护 Skyvarre，并开发更多 Varnholt Softwares 程序。</translation>
+    </message>
+    <message>
+        <source>Yes, take me to the Varnholt Softwares discussion forum now</source>
+        <extracomment>A check box under the support request; ticking it opens the forum in the browser. One line of 8-point text, 479 pixels wide with the box: a third longer than the English at most.</extracomment>
+        <translation>是的，现在就带我去 Varnholt Softwares 论坛</translation>
+    </message>
+    <message>
+        <source>Enjoyed Skyvarre?
+
+Varnholt Softwares offers a large collection of programs on astrology, psychic subjects, tarot, numerology and the occult.
+
+They are simple to use and full of information. Try them, and share them with your friends and family!
+
+The whole collection is waiting for you on our web site: click the link below.</source>
+        <extracomment>On the navy frame at the right of the farewell window, above the link to the maker&apos;s web site (&quot;the link below&quot;): 18 lines of 233 pixels of 9-point text, of which the English takes 13, so a third longer at most. Keep the empty lines between the paragraphs.</extracomment>
+        <translation>喜欢 Skyvarre 吗？
+
+Varnholt Softwares 提供大量有关占星、通灵、塔罗、数字命理和神秘学的程序。
+
+这些程序简单易用，内容丰富。快来试试，并与亲朋好友分享吧！
+
+全部程序都在我们的网站上等着您：请点击下方的链接。</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <extracomment>Message box text when a space is typed or pasted into an e-mail address field.</extracomment>
+        <translation>电子邮件地址不能包含空格</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <extracomment>Message box text when the user&apos;s and the friend&apos;s e-mail addresses are the same.</extracomment>
+        <translation>请为您和朋友输入不同的电子邮件地址</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <extracomment>Message box text when an e-mail address lacks an @ or a dot.</extracomment>
+        <translation>请输入有效的电子邮件地址</translation>
+    </message>
+</context>
+</TS>

@@ -18,6 +18,13 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 
+# Qt's own texts (the message boxes' buttons, the text fields' menus) in the
+# languages the program speaks: the same platform-independent catalogues that
+# Debian's qt6-translations-l10n holds, where the program looks first.
+list(TRANSFORM SKYVARRE_LANGUAGES REPLACE "^(.+)$" "/usr/share/qt6/translations/qtbase_\\1.qm"
+    OUTPUT_VARIABLE qt_catalogues)
+install(FILES ${qt_catalogues} DESTINATION translations)
+
 include(cmake/windows/Runtime.cmake)
 install(FILES ${SKYVARRE_MINGW_RUNTIME} DESTINATION .)
 
@@ -39,6 +46,8 @@ install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME LGPL
 install(FILES /usr/share/common-licenses/GPL-3 DESTINATION licenses RENAME GPL-3.0.txt)
 install(FILES /usr/share/doc/libqt6core6/copyright
     DESTINATION licenses RENAME qt6-base-copyright.txt)
+install(FILES /usr/share/doc/qt6-translations-l10n/copyright
+    DESTINATION licenses RENAME qt6-translations-copyright.txt)
 install(FILES /usr/share/doc/mingw-w64-common/copyright
     DESTINATION licenses RENAME mingw-w64-copyright.txt)
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright

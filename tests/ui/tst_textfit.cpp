@@ -44,6 +44,8 @@
 //
 // One language alone, by the name of its global row:
 //     tst_textfit "textFitsItsRectangle:in German" "layoutStaysFixed:in German"
+// With SKYVARRE_FIT_SCREENSHOTS=<folder>, layoutStaysFixed leaves a picture of
+// each window in each language there.
 
 using namespace skyvarre;
 using skyvarre::test::AnyWindow;
@@ -629,11 +631,20 @@ void tst_TextFit::layoutStaysFixed_data()
 
 void tst_TextFit::layoutStaysFixed()
 {
+    QFETCH_GLOBAL(QString, language);
     QFETCH(AnyWindow, window);
     FakeWindowHost host;
     const std::unique_ptr<QWidget> shown = buildWindow(window, host);
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    // For a look at the windows in each language, the pseudo-translation among them.
+    if (const QString folder = qEnvironmentVariable("SKYVARRE_FIT_SCREENSHOTS");
+        !folder.isEmpty()) {
+        const QString file = QStringLiteral("%1/%2_%3.png")
+                                 .arg(folder, shown->objectName(),
+                                      language == kEnglish ? QStringLiteral("en") : language);
+        QVERIFY2(shown->grab().save(file), qPrintable(QStringLiteral("cannot write ") + file));
+    }
 
     // In every language, and so in English as designed.
     const QStringList strays = strayFromForm(*shown);

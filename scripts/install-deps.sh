@@ -35,6 +35,10 @@ test_packages=(
     valgrind hyperfine time
     # where two builds of the release files differ
     diffoscope-minimal
+    # a face with Han characters, as a Chinese Debian system has, for the
+    # checks that Chinese text gets real glyphs and fits the windows (the
+    # lightest of them; the program itself leaves the choice to Qt's fallback)
+    fonts-wqy-microhei
 )
 
 windows_packages=(

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "WindowInspection.h"
+#include "sign/Sign.h"
 #include "support/FakeWindowHost.h"
+#include "ui/CoreText.h"
 #include "ui/frmAbout.h"
 #include "ui/frmDisplay.h"
 #include "ui/frmMain.h"
@@ -71,7 +73,7 @@ inline QString describe(AnyWindow window)
 }
 
 // A new window of that kind, built hidden over host as the program builds it.
-// The result window shows a sign, as after a lookup.
+// The result window shows a sign, as after a lookup, in the language installed.
 inline std::unique_ptr<QWidget> buildWindow(AnyWindow window, FakeWindowHost& host)
 {
     switch (window) {
@@ -79,7 +81,7 @@ inline std::unique_ptr<QWidget> buildWindow(AnyWindow window, FakeWindowHost& ho
         return std::make_unique<frmMain>(host);
     case AnyWindow::Result: {
         auto result = std::make_unique<frmDisplay>(host);
-        result->setSednaSign(QStringLiteral("Aries"));
+        result->setSednaSign(coreText(kSignNamesContext, signName(Sign::Aries)));
         return result;
     }
     case AnyWindow::About:

@@ -1,3 +1,4 @@
+#include "Glyphs.h"
 #include "ui/Fonts.h"
 #include "ui/Look.h"
 
@@ -27,6 +28,8 @@ private slots:
     void installedFamily();
     void theWindowsFacesAreTheSubstitutesWhereTheRequestedAreMissing_data();
     void theWindowsFacesAreTheSubstitutesWhereTheRequestedAreMissing();
+    void everyLanguageIsDrawnWithRealGlyphs_data();
+    void everyLanguageIsDrawnWithRealGlyphs();
 };
 
 void tst_Fonts::initTestCase()
@@ -94,6 +97,55 @@ void tst_Fonts::theWindowsFacesAreTheSubstitutesWhereTheRequestedAreMissing()
     QCOMPARE(QFontInfo(QFont(family)).family(), family);
     QCOMPARE(QFontInfo(look::verdana(look::kNormalPoints, look::TextStyle::Bold)).family(),
              skyvarre::installedFamily(look::kVerdana));
+}
+
+void tst_Fonts::everyLanguageIsDrawnWithRealGlyphs_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<QFontDatabase::WritingSystem>("script");
+    QTest::addColumn<QString>("text");
+
+    // Letters of each script the translations are written in, in the faces
+    // the windows ask for: where the face lacks them, Qt's fallback must find
+    // a face that has them.
+    const QString latin =
+        QStringLiteral("ÄÖÜäöüß ÀÂÇÉÈÊËÎÏÔÙÛŸàâçéèêëîïôùûÿœæ ÁÍÓÚÑáíóúñ¿¡ ìò ÃÕãõ");
+    const QString cyrillic = QStringLiteral("Иван ЁЖЩЫЭЮЯ ёжщыэюя Сентябрь");
+    const QString han =
+        QStringLiteral("王芳 白羊座 金牛座 双子座 九月 十二月 查找我的塞德娜星座 退出");
+    const QFont regular = look::verdana(look::kNormalPoints);
+    const QFont bold = look::verdana(look::kNormalPoints, look::TextStyle::Bold);
+    const QFont title = windowFont(look::kSansSerif, 18);
+    QTest::newRow("German, French, Spanish, Italian and Portuguese in the windows' face")
+        << regular << QFontDatabase::Latin << latin;
+    QTest::newRow("Russian in the windows' face") << regular << QFontDatabase::Cyrillic << cyrillic;
+    QTest::newRow("Russian in the farewell title's face")
+        << title << QFontDatabase::Cyrillic << cyrillic;
+    QTest::newRow("Chinese in the windows' face")
+        << regular << QFontDatabase::SimplifiedChinese << han;
+    QTest::newRow("Chinese in the windows' bold face")
+        << bold << QFontDatabase::SimplifiedChinese << han;
+    QTest::newRow("Chinese in the farewell title's face")
+        << title << QFontDatabase::SimplifiedChinese << han;
+}
+
+void tst_Fonts::everyLanguageIsDrawnWithRealGlyphs()
+{
+    QFETCH(QFont, font);
+    QFETCH(QFontDatabase::WritingSystem, script);
+    QFETCH(QString, text);
+
+    if (QFontDatabase::families(script).isEmpty())
+        QSKIP(qPrintable(QStringLiteral("no font for %1 is installed (the test packages bring "
+                                        "fonts-wqy-microhei for Chinese)")
+                             .arg(QFontDatabase::writingSystemName(script))));
+    // An empty box is glyph 0 of the face that was asked for.
+    const QString missing = test::missingGlyphs(font, text);
+    QVERIFY2(missing.isEmpty(),
+             qPrintable(QStringLiteral("%1 draws empty boxes for %2, though faces for the "
+                                       "script are installed: %3")
+                            .arg(QFontInfo(font).family(), missing,
+                                 QFontDatabase::families(script).join(QStringLiteral(", ")))));
 }
 
 QTEST_MAIN(tst_Fonts)

@@ -1,9 +1,14 @@
 #include "EveryWindow.h"
+#include "Glyphs.h"
 #include "WindowInspection.h"
 #include "sign/Interpretation.h"
+#include "sign/Sign.h"
 #include "support/FakeWindowHost.h"
+#include "ui/CoreText.h"
 #include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/ReferFriendTexts.h"
+#include "ui/Translator.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,42 +19,105 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Every text a window shows must fit the rectangle the window gives it, with
-// the face the program substitutes for the designed one. The rectangles are
-// fixed in logical pixels; the test also runs with QT_SCALE_FACTOR 1.5 and 2,
-// which must not change a text's logical size (with Qt 6.4 they do not).
+// the face the program substitutes for the designed one, in every language the
+// program speaks and in a pseudo-translation longer than any of them. The
+// rectangles are fixed in logical pixels; the test also runs with
+// QT_SCALE_FACTOR 1.5 and 2, which must not change a text's logical size (with
+// Qt 6.4 they do not).
+//
+// One language alone, by the name of its global row:
+//     tst_textfit "textFitsItsRectangle:in German" "layoutStaysFixed:in German"
+// With SKYVARRE_FIT_SCREENSHOTS=<folder>, layoutStaysFixed leaves a picture of
+// each window in each language there.
 
 using namespace skyvarre;
 using skyvarre::test::AnyWindow;
 using skyvarre::test::buildWindow;
 using skyvarre::test::describe;
 using skyvarre::test::FakeWindowHost;
-using skyvarre::test::toQString;
 
 namespace {
 
 // The face every window is drawn in on this machine.
 const QString kSubstitute = QStringLiteral("DejaVu Sans");
 
+// The languages' codes: none for English, the language the windows are
+// written in; a made-up one for the pseudo-translation, which ships in no
+// language and is built into this test alone (translations/CMakeLists.txt).
+const QString kEnglish;
+const QString kPseudo = QStringLiteral("pseudo");
+const QString kPseudoCatalogue = QStringLiteral(":/pseudo/skyvarre_pseudo.qm");
+
+// The program's texts in one language for as long as it lives: a language the
+// program ships as the program installs it, by its Translator; the
+// pseudo-translation from this test's own catalogue.
+class SpokenLanguage
+{
+public:
+    explicit SpokenLanguage(const QString& code)
+    {
+        if (code == kPseudo)
+            m_spoken =
+                m_pseudo.load(kPseudoCatalogue) && QCoreApplication::installTranslator(&m_pseudo);
+        else if (code != kEnglish)
+            m_spoken = m_shipped.emplace(QStringList{code}).language() == QLocale(code).language();
+    }
+
+    // Whether the windows now speak it: not a shipped language whose
+    // translation is not written yet, nor a catalogue that failed to load.
+    bool isSpoken() const { return m_spoken; }
+
+private:
+    QTranslator m_pseudo;
+    std::optional<Translator> m_shipped;
+    bool m_spoken = true;
+};
+
+// How a row name speaks of a language.
+QString describeLanguage(const QString& code)
+{
+    if (code == kEnglish)
+        return QStringLiteral("in English");
+    if (code == kPseudo)
+        return QStringLiteral("in the pseudo-translation");
+    const QLocale locale(code);
+    QString name = QLocale::languageToString(locale.language());
+    if (code.contains(u'_'))
+        name += QStringLiteral(" (%1)").arg(QLocale::territoryToString(locale.territory()));
+    return QStringLiteral("in ") + name;
+}
+
 // One text in one control: the control's own text unless the row names another
-// that the control shows at other times.
+// that the control shows at other times, by its translation context and its
+// English text. Where the control has no room for a text two-fifths longer
+// than the English, the row says how much it has (its translator's comment
+// holds the translations to that): the pseudo-translation is expected not to
+// fit there.
 struct TextRow
 {
     const char* sentence;
     AnyWindow window;
     const char* control;
-    QString text;
+    const char* context = nullptr;
+    const char* source = nullptr;
+    const char* roomForLess = nullptr;
 };
 
 const std::vector<TextRow>& textRows()
@@ -58,68 +126,95 @@ const std::vector<TextRow>& textRows()
     const AnyWindow result = AnyWindow::Result;
     const AnyWindow about = AnyWindow::About;
     const AnyWindow farewell = AnyWindow::Farewell;
+    const char* const farewellTexts = frmReferFriend::staticMetaObject.className();
     static const std::vector<TextRow> rows = {
-        {"the input window's banner fits its strip", input, "Label61", {}},
-        {"the input window's description fits its label", input, "Label3", {}},
-        {"the caption Name fits its label", input, "Label1", {}},
-        {"the caption Date fits its label", input, "Label5", {}},
-        {"the caption Month fits its label", input, "Label7", {}},
-        {"the caption Year fits its label", input, "Label6", {}},
-        {"the caption Date Of Birth fits its label", input, "Label2", {}},
-        {"every day fits the day list", input, "cboDate", {}},
-        {"every month fits the month list", input, "cboMonth", {}},
-        {"every year fits the year list", input, "cboYear", {}},
-        {"the find caption fits its button", input, "cmdNext", {}},
-        {"the input window's Exit fits its button", input, "cmdExit", {}},
-        {"the input window's full-brand offer fits its label", input, "lblFullBrand", {}},
-        {"the input window's co-brand offer fits its label", input, "lblCobrand", {}},
+        {"the input window's banner fits its strip", input, "Label61"},
+        {"the input window's description fits its label", input, "Label3"},
+        {"the caption Name fits its label", input, "Label1"},
+        {"the caption Date fits its label", input, "Label5"},
+        {"the caption Month fits its label", input, "Label7"},
+        {"the caption Year fits its label", input, "Label6"},
+        {"the caption Date Of Birth fits its label", input, "Label2", nullptr, nullptr,
+         "14 characters before the date lists, of which the English takes 13"},
+        {"every day fits the day list", input, "cboDate"},
+        {"every month fits the month list", input, "cboMonth", nullptr, nullptr,
+         "75 pixels, of which September takes 68"},
+        {"every year fits the year list", input, "cboYear"},
+        {"the find caption fits its button", input, "cmdNext"},
+        {"the input window's Exit fits its button", input, "cmdExit"},
+        {"the input window's full-brand offer fits its label", input, "lblFullBrand", nullptr,
+         nullptr, "three lines, which the English fills"},
+        {"the input window's co-brand offer fits its label", input, "lblCobrand", nullptr, nullptr,
+         "three lines, which the English fills"},
 
-        {"the result window's banner fits its strip", result, "Label61", {}},
-        {"the result sentence fits its label", result, "Label12", {}},
-        {"the sign name Aries fits beside the sentence", result, "lblSednaSign", "Aries"},
-        {"the sign name Taurus fits beside the sentence", result, "lblSednaSign", "Taurus"},
-        {"the sign name Gemini fits beside the sentence", result, "lblSednaSign", "Gemini"},
-        {"the Aries text fits the description label", result, "lblSignDesc",
-         toQString(kAriesInterpretation)},
+        {"the result window's banner fits its strip", result, "Label61"},
+        {"the result sentence fits its label", result, "Label12"},
+        {"the sign name Aries fits beside the sentence", result, "lblSednaSign", kSignNamesContext,
+         signName(Sign::Aries).data()},
+        {"the sign name Taurus fits beside the sentence", result, "lblSednaSign", kSignNamesContext,
+         signName(Sign::Taurus).data()},
+        {"the sign name Gemini fits beside the sentence", result, "lblSednaSign", kSignNamesContext,
+         signName(Sign::Gemini).data()},
+        {"the Aries text fits the description label", result, "lblSignDesc", kInterpretationContext,
+         kAriesInterpretation.data(), "six lines, of which the English takes five"},
         {"the Taurus text fits the description label", result, "lblSignDesc",
-         toQString(kTaurusInterpretation)},
-        {"Back fits its button", result, "cmdBack", {}},
-        {"the result window's Exit fits its button", result, "cmdExit", {}},
-        {"the result window's co-brand offer fits its label", result, "lblCobrand", {}},
-        {"the result window's full-brand offer fits its label", result, "lblFullBrand", {}},
+         kInterpretationContext, kTaurusInterpretation.data()},
+        {"Back fits its button", result, "cmdBack"},
+        {"the result window's Exit fits its button", result, "cmdExit"},
+        {"the result window's co-brand offer fits its label", result, "lblCobrand", nullptr,
+         nullptr, "three lines, which the English fills"},
+        {"the result window's full-brand offer fits its label", result, "lblFullBrand", nullptr,
+         nullptr, "three lines, which the English fills"},
 
-        {"the About title fits its label", about, "Label2", {}},
-        {"the About description fits its label", about, "Label1", {}},
-        {"the home-page link fits its label", about, "lblHomePage", {}},
-        {"the About full-brand offer fits its label", about, "Label6", {}},
-        {"the details link fits its label", about, "Label5", {}},
-        {"OK fits its button", about, "cmdOK", {}},
+        {"the About title fits its label", about, "Label2"},
+        {"the About description fits its label", about, "Label1", nullptr, nullptr,
+         "five lines, of which the English takes four"},
+        {"the home-page link fits its label", about, "lblHomePage", nullptr, nullptr,
+         "one line, hardly more than the English"},
+        {"the About full-brand offer fits its label", about, "Label6", nullptr, nullptr,
+         "three lines, which the English fills but for a fifth of the last"},
+        {"the details link fits its label", about, "Label5", nullptr, nullptr,
+         "about 180 pixels, of which the English takes 165"},
+        {"OK fits its button", about, "cmdOK"},
 
-        {"the farewell title fits its label", farewell, "Label1", {}},
-        {"support text 0 fits its label", farewell, "Label2", referfriend::kSupportTexts[0]},
-        {"support text 1 fits its label", farewell, "Label2", referfriend::kSupportTexts[1]},
-        {"support text 2 fits its label", farewell, "Label2", referfriend::kSupportTexts[2]},
-        {"support text 3 fits its label", farewell, "Label2", referfriend::kSupportTexts[3]},
-        {"the forum invitation fits its check box", farewell, "Check1", {}},
-        {"the farewell window's Exit fits its button", farewell, "cmdClose", {}},
-        {"the title Refer A Friend fits its frame", farewell, "Frame2", {}},
-        {"the prompt Your Name fits its field", farewell, "txtName", {}},
-        {"the prompt Your Email Address fits its field", farewell, "txtEmail", {}},
-        {"the prompt Friend's Name fits its field", farewell, "txtFriendName", {}},
-        {"the prompt Friend's Email Address fits its field", farewell, "txtFriendEmail", {}},
-        {"the submit caption fits its button", farewell, "cmdSubmit", {}},
-        {"the title of the programs frame fits its frame", farewell, "Frame6", {}},
-        {"the text about the other programs fits its label", farewell, "Label3", {}},
-        {"the link to the other programs fits its label", farewell, "lblGoToHome", {}},
+        {"the farewell title fits its label", farewell, "Label1"},
+        {"support text 0 fits its label", farewell, "Label2", farewellTexts,
+         referfriend::kSupportTexts[0], "four lines, of which the English takes three"},
+        {"support text 1 fits its label", farewell, "Label2", farewellTexts,
+         referfriend::kSupportTexts[1], "four lines, of which the English takes three"},
+        {"support text 2 fits its label", farewell, "Label2", farewellTexts,
+         referfriend::kSupportTexts[2], "four lines, of which the English takes three"},
+        {"support text 3 fits its label", farewell, "Label2", farewellTexts,
+         referfriend::kSupportTexts[3], "four lines, of which the English takes three"},
+        {"the forum invitation fits its check box", farewell, "Check1", nullptr, nullptr,
+         "one line, a third longer than the English"},
+        {"the farewell window's Exit fits its button", farewell, "cmdClose"},
+        {"the title Refer A Friend fits its frame", farewell, "Frame2"},
+        {"the prompt Your Name fits its field", farewell, "txtName"},
+        {"the prompt Your Email Address fits its field", farewell, "txtEmail"},
+        {"the prompt Friend's Name fits its field", farewell, "txtFriendName"},
+        {"the prompt Friend's Email Address fits its field", farewell, "txtFriendEmail"},
+        {"the submit caption fits its button", farewell, "cmdSubmit"},
+        {"the title of the programs frame fits its frame", farewell, "Frame6", nullptr, nullptr,
+         "249 pixels, of which the English takes 218"},
+        {"the text about the other programs fits its label", farewell, "Label3", nullptr, nullptr,
+         "18 lines, of which the English takes 13"},
+        {"the link to the other programs fits its label", farewell, "lblGoToHome", nullptr, nullptr,
+         "one line, which the English fills"},
     };
     return rows;
 }
 
-// Controls that show a text, as a user sees them. The message field lies out
-// of sight by design and shows nothing.
+// Controls that lie out of sight by design: the message field, which shows nothing.
+bool isOutOfSight(const QWidget& control)
+{
+    return control.objectName() == QLatin1String("txtMessage");
+}
+
+// Controls that show a text, as a user sees them.
 bool showsText(const QWidget& control)
 {
-    if (control.objectName() == QLatin1String("txtMessage") || control.objectName().isEmpty())
+    if (isOutOfSight(control) || control.objectName().isEmpty())
         return false;
     if (const auto* label = qobject_cast<const QLabel*>(&control))
         return !label->text().isEmpty();
@@ -134,17 +229,18 @@ bool showsText(const QWidget& control)
     return false;
 }
 
+QString describePlace(const QRect& place)
+{
+    return QStringLiteral("%1x%2 at (%3,%4)")
+        .arg(place.width())
+        .arg(place.height())
+        .arg(place.x())
+        .arg(place.y());
+}
+
 QString sizes(const QRect& needed, const QRect& available)
 {
-    return QStringLiteral("needs %1x%2 at (%3,%4), has %5x%6 at (%7,%8)")
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(needed.x())
-        .arg(needed.y())
-        .arg(available.width())
-        .arg(available.height())
-        .arg(available.x())
-        .arg(available.y());
+    return QStringLiteral("needs %1, has %2").arg(describePlace(needed), describePlace(available));
 }
 
 // Gives a label (a link label included) another text to show.
@@ -156,6 +252,32 @@ void setText(QWidget& control, const QString& text)
         qFatal("%s is no label", qPrintable(control.objectName()));
 }
 
+// Where a label may draw its text, and where its text goes.
+std::pair<QRect, QRect> labelText(const QLabel& label)
+{
+    const int margin = label.margin();
+    const QRect area = label.contentsRect().adjusted(margin, margin, -margin, -margin);
+    const int flags = int(label.alignment()) | (label.wordWrap() ? int(Qt::TextWordWrap) : 0);
+    return {area, label.fontMetrics().boundingRect(area, flags, label.text())};
+}
+
+// Where a frame may draw its title, and where its title goes.
+std::pair<QRect, QRect> frameTitle(const QGroupBox& frame)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&frame);
+    option.text = frame.title();
+    option.textAlignment = frame.alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect title = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                      QStyle::SC_GroupBoxLabel, &frame);
+    // The style sizes the title to its text; what can go wrong is a title
+    // longer than its frame is wide.
+    const QFontMetrics metrics = frame.fontMetrics();
+    return {title, QRect(title.topLeft(),
+                         QSize(metrics.horizontalAdvance(frame.title()), metrics.height()))};
+}
+
 // Where the text falls short of its rectangle, a description of by how much;
 // empty when it fits. Each kind of control is measured as it draws its text.
 QString misfit(QWidget& control)
@@ -164,10 +286,7 @@ QString misfit(QWidget& control)
     QStyle& style = *control.style();
 
     if (auto* label = qobject_cast<QLabel*>(&control)) {
-        const int margin = label->margin();
-        const QRect area = label->contentsRect().adjusted(margin, margin, -margin, -margin);
-        const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
-        const QRect needed = metrics.boundingRect(area, flags, label->text());
+        const auto [area, needed] = labelText(*label);
         return area.contains(needed) ? QString() : sizes(needed, area);
     }
     if (auto* box = qobject_cast<QCheckBox*>(&control)) {
@@ -189,17 +308,7 @@ QString misfit(QWidget& control)
         return area.contains(needed) ? QString() : sizes(needed, area);
     }
     if (auto* frame = qobject_cast<QGroupBox*>(&control)) {
-        QStyleOptionGroupBox option;
-        option.initFrom(frame);
-        option.text = frame->title();
-        option.textAlignment = frame->alignment();
-        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        const QRect title =
-            style.subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
-        // The style sizes the title to its text; what can go wrong is a title
-        // longer than its frame is wide.
-        const QRect needed(title.topLeft(),
-                           QSize(metrics.horizontalAdvance(frame->title()), metrics.height()));
+        const auto [title, needed] = frameTitle(*frame);
         const bool fits = frame->rect().contains(title) && title.width() >= needed.width() &&
                           title.height() >= needed.height();
         return fits ? QString() : sizes(needed, title);
@@ -216,7 +325,8 @@ QString misfit(QWidget& control)
             const QString item = list->itemText(index);
             if (metrics.horizontalAdvance(item) > field.width() ||
                 metrics.height() > field.height())
-                tooWide.append(item);
+                tooWide.append(
+                    QStringLiteral("%1 (%2)").arg(item).arg(metrics.horizontalAdvance(item)));
         }
         return tooWide.isEmpty() ? QString()
                                  : QStringLiteral("%1 do not fit %2x%3")
@@ -257,6 +367,144 @@ QString cutOffBy(const QWidget& control)
     return QString();
 }
 
+// What a control covers of its window, in the window's coordinates: a label
+// its text (or its picture), a frame its title, any other control itself.
+// Empty for what covers nothing of its own: containers, and the menu bar,
+// which lies outside the controls' area.
+QRect coverage(const QWidget& control, const QWidget& window)
+{
+    QRect covered;
+    if (const auto* label = qobject_cast<const QLabel*>(&control))
+        covered = label->text().isEmpty() ? label->rect() : labelText(*label).second;
+    else if (const auto* frame = qobject_cast<const QGroupBox*>(&control))
+        covered = frame->title().isEmpty() ? QRect() : frameTitle(*frame).second;
+    else if (qobject_cast<const QAbstractButton*>(&control) != nullptr ||
+             qobject_cast<const QComboBox*>(&control) != nullptr ||
+             qobject_cast<const QLineEdit*>(&control) != nullptr)
+        covered = control.rect();
+    if (covered.isEmpty())
+        return {};
+    return QRect(control.mapTo(&window, covered.topLeft()), covered.size());
+}
+
+// Whether two controls share a place by design: the window raises one over the other.
+bool takeTurns(const QWidget& one, const QWidget& other)
+{
+    const QStringList offers = {QStringLiteral("lblCobrand"), QStringLiteral("lblFullBrand")};
+    return offers.contains(one.objectName()) && offers.contains(other.objectName());
+}
+
+// Whether what control covers is its text, which grows with the language,
+// rather than a rectangle of fixed size.
+bool coversItsText(const QWidget& control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(&control))
+        return !label->text().isEmpty();
+    return qobject_cast<const QGroupBox*>(&control) != nullptr;
+}
+
+// The other controls of its window that control covers, one line each; empty
+// when there are none. A text that runs into a control of fixed size is
+// reported with the text, once.
+QStringList overlaps(const QWidget& control)
+{
+    const QWidget& window = *control.window();
+    const QRect place = coverage(control, window);
+    QStringList lines;
+    for (const QWidget* other : window.findChildren<QWidget*>()) {
+        if (other == &control || other->window() != &window || !other->isVisibleTo(&window) ||
+            isOutOfSight(*other) || qobject_cast<const QMenuBar*>(other->parentWidget()) ||
+            takeTurns(control, *other) || (coversItsText(*other) && !coversItsText(control)))
+            continue;
+        if (const QRect otherPlace = coverage(*other, window); otherPlace.intersects(place))
+            lines.append(
+                QStringLiteral("%1 overlaps %2 %3")
+                    .arg(describePlace(place), other->objectName(), describePlace(otherPlace)));
+    }
+    return lines;
+}
+
+// The menu titles that the menu bar cannot show in its width (it moves them
+// behind an extension button).
+QStringList hiddenMenuTitles(const QMenuBar& bar)
+{
+    QStringList hidden;
+    for (QAction* title : bar.actions()) {
+        const QRect place = bar.actionGeometry(title);
+        if (title->isVisible() && (place.isEmpty() || !bar.rect().contains(place)))
+            hidden.append(title->text());
+    }
+    return hidden;
+}
+
+// The geometry each control has in the window's Designer form, by object name.
+QHash<QString, QRect> formGeometry(const QString& formFile)
+{
+    QFile file(formFile);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(formFile));
+    QXmlStreamReader form(&file);
+    QHash<QString, QRect> geometry;
+    QStringList widgets;
+    QString property;
+    QRect rect;
+    while (!form.atEnd()) {
+        form.readNext();
+        const auto name = form.name();
+        if (form.isStartElement() && name == QLatin1String("widget"))
+            widgets.append(form.attributes().value(QLatin1String("name")).toString());
+        else if (form.isEndElement() && name == QLatin1String("widget"))
+            widgets.removeLast();
+        else if (form.isStartElement() && name == QLatin1String("property"))
+            property = form.attributes().value(QLatin1String("name")).toString();
+        else if (form.isStartElement() && property == QLatin1String("geometry") &&
+                 !widgets.isEmpty()) {
+            if (name == QLatin1String("x"))
+                rect.moveLeft(form.readElementText().toInt());
+            else if (name == QLatin1String("y"))
+                rect.moveTop(form.readElementText().toInt());
+            else if (name == QLatin1String("width"))
+                rect.setWidth(form.readElementText().toInt());
+            else if (name == QLatin1String("height"))
+                rect.setHeight(form.readElementText().toInt());
+        } else if (form.isEndElement() && name == QLatin1String("property")) {
+            if (property == QLatin1String("geometry") && !widgets.isEmpty())
+                geometry.insert(widgets.last(), rect);
+            property.clear();
+        }
+    }
+    if (form.hasError())
+        qFatal("%s: %s", qPrintable(formFile), qPrintable(form.errorString()));
+    return geometry;
+}
+
+// Where window's controls stray from the places their form gives them, one
+// line a control. A label that takes the size of its text keeps its line and
+// its place on it, or moves right along it (the sign name moves clear of the
+// sentence).
+QStringList strayFromForm(QWidget& window)
+{
+    const QString formName =
+        QString::fromLatin1(window.metaObject()->className()).section(QStringLiteral("::"), -1);
+    const QHash<QString, QRect> form =
+        formGeometry(QStringLiteral(SKYVARRE_FORMS_FOLDER "/%1.ui").arg(formName));
+    QStringList strays;
+    for (auto placed = form.cbegin(); placed != form.cend(); ++placed) {
+        if (placed.key() == window.objectName())
+            continue; // the window's own size comes from its menu bar and client area
+        const QWidget& control = test::control<QWidget>(window, qPrintable(placed.key()));
+        const QRect designed = placed.value();
+        const QRect live = control.geometry();
+        const bool sizedToText = qobject_cast<const QLabel*>(&control) != nullptr &&
+                                 live.size() == control.sizeHint() && live.y() == designed.y() &&
+                                 live.x() >= designed.x();
+        if (live != designed && !sizedToText)
+            strays.append(QStringLiteral("%1 is %2, its form says %3")
+                              .arg(placed.key(), describePlace(live), describePlace(designed)));
+    }
+    return strays;
+}
+
 } // namespace
 
 class tst_TextFit : public QObject
@@ -264,22 +512,59 @@ class tst_TextFit : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase_data();
     void initTestCase();
+    void init();
     void cleanup();
 
     void textFitsItsRectangle_data();
     void textFitsItsRectangle();
+    void layoutStaysFixed_data();
+    void layoutStaysFixed();
     void everyTextAWindowShowsIsMeasured_data();
     void everyTextAWindowShowsIsMeasured();
+
+private:
+    std::unique_ptr<SpokenLanguage> m_language;
 };
+
+void tst_TextFit::initTestCase_data()
+{
+    QTest::addColumn<QString>("language");
+    QStringList languages = {kEnglish, kPseudo};
+    languages += QStringLiteral(SKYVARRE_LANGUAGES).split(u',');
+    for (const QString& language : languages)
+        QTest::newRow(qPrintable(describeLanguage(language))) << language;
+}
 
 void tst_TextFit::initTestCase()
 {
     installFontSubstitutions();
 }
 
+void tst_TextFit::init()
+{
+    QFETCH_GLOBAL(QString, language);
+    m_language = std::make_unique<SpokenLanguage>(language);
+    if (language != kPseudo) {
+        if (!m_language->isSpoken())
+            QSKIP("the program has no translation into this language yet");
+        return;
+    }
+    QVERIFY2(m_language->isSpoken(), "the pseudo-translation is not built into the test");
+    // Its padding is Han; drawn as empty boxes, it would be measured narrower
+    // than any Chinese text is.
+    const QString sample = coreText(kSignNamesContext, signName(Sign::Aries));
+    const QString missing = test::missingGlyphs(look::verdana(look::kNormalPoints), sample);
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(QStringLiteral("no face draws %1 of the pseudo-translation here "
+                                        "(the test packages bring fonts-wqy-microhei)")
+                             .arg(missing)));
+}
+
 void tst_TextFit::cleanup()
 {
+    m_language.reset();
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
@@ -287,19 +572,28 @@ void tst_TextFit::textFitsItsRectangle_data()
 {
     QTest::addColumn<AnyWindow>("window");
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("roomForLess");
     for (const TextRow& row : textRows())
-        QTest::newRow(row.sentence) << row.window << row.control << row.text;
+        QTest::newRow(row.sentence)
+            << row.window << row.control << QString::fromLatin1(row.context)
+            << QString::fromLatin1(row.source) << QString::fromLatin1(row.roomForLess);
 }
 
 void tst_TextFit::textFitsItsRectangle()
 {
+    QFETCH_GLOBAL(QString, language);
     QFETCH(AnyWindow, window);
     QFETCH(QString, control);
-    QFETCH(QString, text);
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, roomForLess);
     FakeWindowHost host;
     const std::unique_ptr<QWidget> shown = buildWindow(window, host);
-    if (!text.isEmpty()) {
+    if (!source.isEmpty()) {
+        const QString text =
+            QCoreApplication::translate(qPrintable(context), source.toUtf8().constData());
         if (auto* result = qobject_cast<frmDisplay*>(shown.get());
             result != nullptr && control == QLatin1String("lblSednaSign"))
             result->setSednaSign(text); // which sizes the label to its text
@@ -313,10 +607,53 @@ void tst_TextFit::textFitsItsRectangle()
     // Measured in the face the windows were laid out for, or the figures
     // below say nothing about what a user sees.
     QCOMPARE(QFontInfo(measured.font()).family(), kSubstitute);
-    const QString shortfall = misfit(measured);
-    QVERIFY2(shortfall.isEmpty(), qPrintable(shortfall));
-    const QString container = cutOffBy(measured);
-    QVERIFY2(container.isEmpty(), qPrintable(QStringLiteral("cut off by ") + container));
+    QStringList faults;
+    if (const QString shortfall = misfit(measured); !shortfall.isEmpty())
+        faults.append(shortfall);
+    if (const QString container = cutOffBy(measured); !container.isEmpty())
+        faults.append(QStringLiteral("cut off by ") + container);
+    faults += overlaps(measured);
+    if (language == kPseudo && !roomForLess.isEmpty())
+        QEXPECT_FAIL("", qPrintable(QStringLiteral("no room for two-fifths more: ") + roomForLess),
+                     Abort);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+}
+
+void tst_TextFit::layoutStaysFixed_data()
+{
+    QTest::addColumn<AnyWindow>("window");
+    for (const AnyWindow window :
+         {AnyWindow::Input, AnyWindow::Result, AnyWindow::About, AnyWindow::Farewell}) {
+        const QString row = QStringLiteral("%1 keeps its layout").arg(describe(window));
+        QTest::newRow(qPrintable(row)) << window;
+    }
+}
+
+void tst_TextFit::layoutStaysFixed()
+{
+    QFETCH_GLOBAL(QString, language);
+    QFETCH(AnyWindow, window);
+    FakeWindowHost host;
+    const std::unique_ptr<QWidget> shown = buildWindow(window, host);
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    // For a look at the windows in each language, the pseudo-translation among them.
+    if (const QString folder = qEnvironmentVariable("SKYVARRE_FIT_SCREENSHOTS");
+        !folder.isEmpty()) {
+        const QString file = QStringLiteral("%1/%2_%3.png")
+                                 .arg(folder, shown->objectName(),
+                                      language == kEnglish ? QStringLiteral("en") : language);
+        QVERIFY2(shown->grab().save(file), qPrintable(QStringLiteral("cannot write ") + file));
+    }
+
+    // In every language, and so in English as designed.
+    const QStringList strays = strayFromForm(*shown);
+    QVERIFY2(strays.isEmpty(), qPrintable(strays.join(QStringLiteral("; "))));
+    if (const auto* bar = shown->findChild<QMenuBar*>()) {
+        const QStringList hidden = hiddenMenuTitles(*bar);
+        QVERIFY2(hidden.isEmpty(), qPrintable(QStringLiteral("no room on the menu bar for ") +
+                                              hidden.join(QStringLiteral(", "))));
+    }
 }
 
 void tst_TextFit::everyTextAWindowShowsIsMeasured_data()

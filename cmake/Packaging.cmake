@@ -75,7 +75,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, xdg-utils")
 # Under Wayland the program runs natively only with Qt's Wayland plugin;
-# without it, Qt falls back to X11 through Xwayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# without it, Qt falls back to X11 through Xwayland. Qt's translations give
+# the message boxes' buttons in the user's language; the program's own texts
+# are in it without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/Checksums.cmake)
 include(CPack)

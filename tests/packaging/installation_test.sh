@@ -70,8 +70,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-dejavu-core xdg-utils; do
     [[ "$depends" == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
 done
-[[ "$(dpkg-deb -f "$deb" Recommends)" == *qt6-wayland* ]] ||
-    fail "the package does not recommend qt6-wayland"
+for recommended in qt6-wayland qt6-translations-l10n; do
+    [[ "$(dpkg-deb -f "$deb" Recommends)" == *$recommended* ]] ||
+        fail "the package does not recommend $recommended"
+done
 contents=$(dpkg-deb -c "$deb")
 for file in "${expected_files[@]}"; do
     grep -q "\./usr/$file\$" <<<"$contents" || fail "the package lacks /usr/$file"

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The whole program from the outside, as a user drives it with the keyboard in
 # a real X11 session: a lookup, Back, Exit, the refer-a-friend form, the end.
-# Usage: e2e_x11.sh <skyvarre executable> <settings probe> <main host>
+# Usage: e2e_x11.sh <skyvarre executable> <settings probe> <web scheme> <main host>
 program=$1
 probe=$2
-main_host=$3
+scheme=$3
+main_host=$4
 source "$(dirname "$0")/x11_session.sh"
 
 caption='^Skyvarre v1\.15$'
@@ -58,9 +59,9 @@ wait_for_exit "$program_pid"
 [ "$exit_code" = 0 ] || fail "the program ended with exit code $exit_code"
 [ ! -s "$session/program.log" ] || fail "the program wrote to standard error: $(cat "$session/program.log")"
 
-expected="http://$main_host/vetq-refer-a-friend.php?taf1=Anna&taf2=anna@home.example"
+expected="$scheme://$main_host/vetq-refer-a-friend.php?taf1=Anna&taf2=anna@home.example"
 expected+="&taf3=Your%20Message%0D%0A&taf4=Bob&taf5=bob@work.example"
-expected+="&taf6=http://$main_host/skyvarre/"
+expected+="&taf6=$scheme://$main_host/skyvarre/"
 opened=$(cat "$session/opened.txt")
 [ "$opened" = "$expected" ] || fail "the browser received '$opened', expected '$expected'"
 

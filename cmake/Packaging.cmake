@@ -80,4 +80,11 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, xdg-utils"
 # are in it without them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/Checksums.cmake)
+# The same bytes from `cpack -G DEB` of the same commit, whenever it runs,
+# with nothing set by the builder: the file times in the package are the last
+# commit's time unless SOURCE_DATE_EPOCH says otherwise (cmake/PackageTimes.cmake).
+find_package(Git QUIET)
+set(CPACK_SKYVARRE_GIT "${GIT_EXECUTABLE}")
+set(CPACK_SKYVARRE_SOURCE_DIR "${PROJECT_SOURCE_DIR}")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageTimes.cmake)
 include(CPack)

@@ -69,14 +69,15 @@ target_link_options(skyvarre_uninstall PRIVATE -municode -static)
 target_link_libraries(skyvarre_uninstall PRIVATE skyvarre_warnings)
 
 # The uninstall entry's help, home and download links, read from the
-# program's own link table so that they never differ from the Help menu's.
+# program's own link table and built with the same scheme and host, so that
+# they never differ from the Help menu's.
 file(READ src/web/LinkTable.cpp link_table)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS src/web/LinkTable.cpp)
 foreach(page Home OnlineHelp Download)
     if(NOT link_table MATCHES "Link{Page::${page}, Site::Main, u\"([^\"]*)\"}")
         message(FATAL_ERROR "src/web/LinkTable.cpp has no main-site row for Page::${page}")
     endif()
-    set(SKYVARRE_LINK_${page} "http://${SKYVARRE_MAIN_HOST}${CMAKE_MATCH_1}")
+    set(SKYVARRE_LINK_${page} "${SKYVARRE_WEB_SCHEME}://${SKYVARRE_MAIN_HOST}${CMAKE_MATCH_1}")
 endforeach()
 
 # What the installer says of the program (scripts/windows.sh builds it).

@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Builds the release files twice from this checkout's files, in two folders
 # of different names and depths and minutes apart, and compares them byte for
-# byte: the Debian package, and the Windows program, installer and zip. They
-# are built unsigned: signing is the one step whose output differs. Where
-# files differ, diffoscope says where.
+# byte: the Debian package, and the Windows program, installer and zip. Each
+# is built the way the README documents, with nothing set beforehand: the
+# file times come from the last commit, as a fresh clone's own build takes
+# them. They are built unsigned: signing is the one step whose output
+# differs. Where files differ, diffoscope says where.
 # Usage: scripts/reproducible.sh   (the test command runs it; needs what
 #                                   scripts/install-deps.sh test installs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
-export SOURCE_DATE_EPOCH
-unset SKYVARRE_SIGN_PKCS12
+unset SOURCE_DATE_EPOCH SKYVARRE_SIGN_PKCS12
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -22,12 +22,14 @@ release_files=(
     build/windows/skyvarre-"$version"-windows-x64.zip
 )
 
-# Copies the files git tracks (with what is changed but not committed yet)
-# to $1 and builds the release files there.
+# Clones this checkout's history to $1, lays the files git tracks over it
+# (with what is changed but not committed yet) with this moment as their
+# time, as a checkout gives them, and builds the release files there.
 build_in() {
     local tree=$1
-    mkdir -p "$tree"
-    git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$tree"
+    mkdir -p "$(dirname "$tree")"
+    git clone --quiet --no-checkout . "$tree"
+    git ls-files -z | tar --null -T - -cf - | tar -xmf - -C "$tree"
     (
         cd "$tree"
         cmake --preset release -DSKYVARRE_BUILD_BENCHMARKS=OFF

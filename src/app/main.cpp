@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "platform/RunningMarker.h"
+#include "platform/StandardStreams.h"
 
 #include <QApplication>
 
@@ -8,6 +9,8 @@
 
 int main(int argc, char* argv[])
 {
+    // Before anything opens a file that could take a closed stream's number.
+    skyvarre::openClosedStandardStreams();
     // From the first moment, even under a --help message box: the program's
     // files are in use, and an installer must not replace them.
     const skyvarre::RunningMarker running;

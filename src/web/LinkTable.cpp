@@ -1,6 +1,6 @@
 #include "LinkTable.h"
 
-#include "web/SiteHosts.h"
+#include "web/SiteSettings.h"
 
 #include <QStringView>
 #include <QtGlobal>
@@ -39,8 +39,9 @@ constexpr bool rowsFollowThePages()
 }
 static_assert(rowsFollowThePages(), "one link row per page, in the order of Page");
 
-// Every address of the program uses plain http, as the maker's sites always have.
-const QString kScheme = QStringLiteral("http://");
+// Every address of the program, the product page inside the refer-a-friend
+// address too, uses the build's scheme (https unless the maker chose http).
+const QString kScheme = QString::fromUtf16(kWebScheme) + QStringLiteral("://");
 
 // The product's own pages lie in this folder of the main site.
 constexpr QStringView kProductFolder = u"/skyvarre/";

@@ -23,7 +23,7 @@ enum class Page
     CoBrand,
 };
 
-// "http://" + the site's host, without a trailing "/".
+// The build's scheme ("https://" by default) + the site's host, without a trailing "/".
 QString siteBase(Site site);
 
 // The absolute address of a fixed page.

@@ -69,10 +69,13 @@ export QT_QPA_PLATFORM=xcb
 export LANG=C.UTF-8
 unset LANGUAGE LC_ALL LC_MESSAGES
 
-# The stand-in browser: one line per address handed over.
+# The stand-in browser: one line per address handed over, and one line with
+# where its standard input, output and error lead.
 cat >"$session/bin/xdg-open" <<EOS
 #!/bin/sh
 printf '%s\n' "\$1" >>"$session/opened.txt"
+streams="\$(readlink /proc/\$\$/fd/0) \$(readlink /proc/\$\$/fd/1) \$(readlink /proc/\$\$/fd/2)"
+printf '%s\n' "\$streams" >>"$session/launcher-streams.txt"
 EOS
 chmod +x "$session/bin/xdg-open"
 export PATH="$session/bin:$PATH"

@@ -7,16 +7,24 @@
 
 namespace skyvarre::test {
 
-// Stands in for the browser while it lives: every http address the program
-// opens is recorded here instead of reaching a browser. A test that uses it
-// includes "moc_OpenedPages.cpp" once.
+// Stands in for the browser while it lives: every http or https address the
+// program opens is recorded here instead of reaching a browser. A test that
+// uses it includes "moc_OpenedPages.cpp" once.
 class OpenedPages : public QObject
 {
     Q_OBJECT
 
 public:
-    OpenedPages() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
-    ~OpenedPages() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    OpenedPages()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+    }
+    ~OpenedPages() override
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
 
     QStringList addresses;
 

@@ -131,6 +131,8 @@ private slots:
     void typedSpace();
     void spaceArrivingOtherwiseInAnEmailField_data();
     void spaceArrivingOtherwiseInAnEmailField();
+    void aFieldTakesItsLongestTextWhole_data();
+    void aFieldTakesItsLongestTextWhole();
     void aFormFilledToTheBrimMakesAnAddressFarBelowTheLimit();
     void tickingCheck1OpensTheHomePageOnce_data();
     void tickingCheck1OpensTheHomePageOnce();
@@ -454,6 +456,39 @@ void tst_frmReferFriend::spaceArrivingOtherwiseInAnEmailField()
     QCoreApplication::processEvents();
     QCOMPARE(control->text(), expected + u'x');
     QCOMPARE(messages.size(), expected == text ? 0 : 1);
+}
+
+void tst_frmReferFriend::aFieldTakesItsLongestTextWhole_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("longest");
+
+    QTest::newRow("a name of 256 characters is kept whole, the 257th cut off")
+        << "txtFriendName" << 256;
+    QTest::newRow("an e-mail address of 254 characters is kept whole, the 255th cut off")
+        << "txtEmail" << 254;
+    QTest::newRow("a message of 2,000 characters is kept whole, the 2,001st cut off")
+        << "txtMessage" << 2000;
+}
+
+void tst_frmReferFriend::aFieldTakesItsLongestTextWhole()
+{
+    QFETCH(QString, field);
+    QFETCH(int, longest);
+
+    FakeWindowHost host;
+    frmReferFriend window(host);
+    QVERIFY(showActive(window));
+    auto* control = window.findChild<QWidget*>(field);
+    control->setFocus(Qt::TabFocusReason);
+    setTextOf(control, QString());
+    const QString oneTooMany(longest + 1, u'A');
+    QApplication::clipboard()->setText(oneTooMany);
+    QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
+    QApplication::clipboard()->clear();
+
+    QCOMPARE(textOf(control).size(), longest);
+    QCOMPARE(textOf(control), oneTooMany.left(longest));
 }
 
 void tst_frmReferFriend::aFormFilledToTheBrimMakesAnAddressFarBelowTheLimit()

@@ -17,8 +17,8 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QByteArray kMainSite = QByteArray("http://") + SKYVARRE_TEST_MAIN_HOST;
-const QByteArray kHelpSite = QByteArray("http://") + SKYVARRE_TEST_HELP_HOST;
+const QByteArray kMainSite = QByteArray(SKYVARRE_TEST_SCHEME "://") + SKYVARRE_TEST_MAIN_HOST;
+const QByteArray kHelpSite = QByteArray(SKYVARRE_TEST_SCHEME "://") + SKYVARRE_TEST_HELP_HOST;
 
 struct Link
 {

@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kMainSite = u"http://"_s + QString::fromLatin1(SKYVARRE_TEST_MAIN_HOST);
+const QString kMainSite = QString::fromLatin1(SKYVARRE_TEST_SCHEME "://" SKYVARRE_TEST_MAIN_HOST);
 const QString kScript = kMainSite + u"/vetq-refer-a-friend.php?"_s;
 const QString kProductPage = kMainSite + u"/skyvarre/"_s;
 

@@ -14,12 +14,13 @@
 # administrator rights, so the paths of a user without them are not walked
 # here.) Where SKYVARRE_SIGN_CAFILE names the signing certificate, every
 # signature is verified against it.
-# Usage: installer_wine.sh <setup.exe> <earlier version's setup.exe> <main host>
+# Usage: installer_wine.sh <setup.exe> <earlier version's setup.exe> <main host> <scheme>
 # SKYVARRE_WINDOWS_SCREENSHOTS=<folder> also keeps a screenshot of each window,
 # SKYVARRE_WINDOWS_SCALE=1.5 or 2 runs it all at that display scaling.
 setup=$(realpath "$1")
 earlier_setup=$(realpath "$2")
 main_host=$3
+scheme=$4
 for tool in wine tesseract xclip; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing (bash scripts/install-deps.sh windows)"; exit 77; }
 done
@@ -73,6 +74,11 @@ install_command_line() {
     wine cmd /c "$1" >/dev/null 2>&1 || code=$?
     echo "$code"
 }
+# Runs an uninstall entry's command line as a package manager does and gives
+# its exit code.
+run_entry_command() {
+    eval "install $(printf '%s' "$1" | sed 's/\\/\\\\/g')"
+}
 # The exit codes the README lists (1, cancelled, needs a person; 8, administrator
 # rights, a user without them).
 write_failed=2 running=3 newer_installed=4 other_scope=5 windows_too_old=6 bad_switch=7
@@ -82,19 +88,21 @@ windows_setup=$(winepath -w "$setup")
 echo "== a mistyped switch changes nothing"
 for switches in "/AllUser" "/S /AllUser" "/S /AllUsers /CurrentUser"; do
     # shellcheck disable=SC2086 # one switch a word
-    [ "$(install "$setup" /S $switches)" = $bad_switch ] || fail "the installer took '$switches'"
+    code=$(install "$setup" /S $switches); [ "$code" = $bad_switch ] ||
+        fail "the installer took '$switches' (exit code $code)"
 done
 [ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "a refused switch installed"
 
 echo "== a folder that holds other files is refused"
 mkdir -p "$WINEPREFIX/drive_c/Tools"
 echo "mine" >"$WINEPREFIX/drive_c/Tools/notes.txt"
-[ "$(install_command_line "$windows_setup /S /D=C:\\Tools")" = $folder_not_empty ] ||
-    fail "the installer did not refuse a folder of other files"
+code=$(install_command_line "$windows_setup /S /D=C:\\Tools"); [ "$code" = $folder_not_empty ] ||
+    fail "the installer did not refuse a folder of other files (exit code $code)"
 [ "$(ls "$WINEPREFIX/drive_c/Tools")" = notes.txt ] || fail "the refused folder changed: $(ls "$WINEPREFIX/drive_c/Tools")"
 
 echo "== silent install for the current user"
-[ "$(install "$setup" /S /CurrentUser)" = 0 ] || fail "the installer failed"
+code=$(install "$setup" /S /CurrentUser); [ "$code" = 0 ] ||
+    fail "the installer failed (exit code $code)"
 folder=$(registry_value "$uninstall_key" InstallLocation)
 [ -n "$folder" ] || fail "the installer registered no uninstaller under $uninstall_key"
 installed=$(winepath -u "$folder")
@@ -106,7 +114,7 @@ for value in DisplayName Publisher DisplayIcon EstimatedSize QuietUninstallStrin
 done
 [ "$(registry_value "$uninstall_key" InstallDate)" = "$(date +%Y%m%d)" ] ||
     fail "the uninstall entry's InstallDate is '$(registry_value "$uninstall_key" InstallDate)'"
-[ "$(registry_value "$uninstall_key" URLUpdateInfo)" = "https://$main_host/skyvarre/download-skyvarre.html" ] ||
+[ "$(registry_value "$uninstall_key" URLUpdateInfo)" = "$scheme://$main_host/skyvarre/download-skyvarre.html" ] ||
     fail "URLUpdateInfo is not the download page"
 start_menu=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")"/Microsoft/Windows/Start Menu/Programs"
 [ -f "$start_menu/Skyvarre.lnk" ] || fail "no Start-menu entry"
@@ -165,7 +173,7 @@ focus_window "$result"
 # page with a "/" after the host before it reaches the browser; an address with
 # a path it passes on as it is.)
 xdotool key --delay 200 alt+h c
-download="https://$main_host/skyvarre/download-skyvarre.html"
+download="$scheme://$main_host/skyvarre/download-skyvarre.html"
 for _ in $(seq 100); do [ -s "$session/opened.txt" ] && break; sleep 0.2; done
 [ "$(cat "$session/opened.txt")" = "$download" ] ||
     fail "the browser received '$(cat "$session/opened.txt")', expected $download"
@@ -211,11 +219,12 @@ installation_state() {
     [ -f "$start_menu/Skyvarre.lnk" ] && echo "shortcut"
 }
 installation_state >"$session/before"
-[ "$(install "$setup" /S /CurrentUser)" = $running ] || fail "the installer did not refuse a running copy"
+code=$(install "$setup" /S /CurrentUser); [ "$code" = $running ] ||
+    fail "the installer did not refuse a running copy (exit code $code)"
 # As a package manager runs the entry's command: it waits for its end.
 quiet_uninstall=$(registry_value "$uninstall_key" QuietUninstallString)
-[ "$(eval "install $(printf '%s' "$quiet_uninstall" | sed 's/\\/\\\\/g')")" = $running ] ||
-    fail "the uninstall command did not refuse a running copy"
+code=$(run_entry_command "$quiet_uninstall"); [ "$code" = $running ] ||
+    fail "the uninstall command did not refuse a running copy (exit code $code)"
 installation_state | cmp -s - "$session/before" ||
     fail "a refused upgrade or uninstall changed the installation: $(installation_state | diff "$session/before" - | head)"
 
@@ -240,7 +249,7 @@ wine taskkill /F /IM skyvarre.exe >/dev/null 2>&1
 wait_for_exit "$third_pid"
 
 echo "== the uninstall command ends once nothing is left"
-[ "$(eval "install $(printf '%s' "$quiet_uninstall" | sed 's/\\/\\\\/g')")" = 0 ] || fail "the uninstaller failed"
+code=$(run_entry_command "$quiet_uninstall"); [ "$code" = 0 ] || fail "the uninstaller failed (exit code $code)"
 if [ -e "$installed" ]; then
     fail "files are left behind: $(find "$installed" | head)"
 fi
@@ -248,22 +257,25 @@ fi
 [ ! -e "$start_menu/Skyvarre.lnk" ] || fail "the Start-menu entry is still there"
 
 echo "== /D= chooses the folder"
-[ "$(install_command_line "$windows_setup /S /D=C:\\Apps\\Sky Varre")" = 0 ] || fail "the install with /D= failed"
+code=$(install_command_line "$windows_setup /S /D=C:\\Apps\\Sky Varre"); [ "$code" = 0 ] ||
+    fail "the install with /D= failed (exit code $code)"
 [ "$(registry_value "$uninstall_key" InstallLocation)" = 'C:\Apps\Sky Varre' ] ||
     fail "/D= installed into '$(registry_value "$uninstall_key" InstallLocation)'"
 [ -x "$WINEPREFIX/drive_c/Apps/Sky Varre/skyvarre.exe" ] || fail "no skyvarre.exe in the folder /D= chose"
 quiet_uninstall=$(registry_value "$uninstall_key" QuietUninstallString)
-[ "$(eval "install $(printf '%s' "$quiet_uninstall" | sed 's/\\/\\\\/g')")" = 0 ] || fail "the uninstaller failed"
+code=$(run_entry_command "$quiet_uninstall"); [ "$code" = 0 ] || fail "the uninstaller failed (exit code $code)"
 [ ! -e "$WINEPREFIX/drive_c/Apps/Sky Varre" ] || fail "the folder /D= chose stayed"
 
 echo "== an upgrade that cannot write a file leaves the earlier version working"
-[ "$(install "$earlier_setup" /S /CurrentUser)" = 0 ] || fail "the earlier version did not install"
+code=$(install "$earlier_setup" /S /CurrentUser); [ "$code" = 0 ] ||
+    fail "the earlier version did not install (exit code $code)"
 [ -f "$installed/obsolete.txt" ] || fail "the earlier version did not install its extra file"
 # A file only the new version writes, held by a folder of the same name.
 mkdir -p "$installed/licenses/gcc-runtime-copyright.txt/held"
 touch "$installed/licenses/gcc-runtime-copyright.txt/held/file"
 installation_state >"$session/before"
-[ "$(install "$setup" /S /CurrentUser)" = $write_failed ] || fail "the failed upgrade did not end with $write_failed"
+code=$(install "$setup" /S /CurrentUser); [ "$code" = $write_failed ] ||
+    fail "the failed upgrade did not end with $write_failed (exit code $code)"
 # Put back as it was, file times included.
 installation_state | cmp -s - "$session/before" ||
     fail "the failed upgrade did not put the earlier version back: $(installation_state | diff "$session/before" - | head)"
@@ -271,18 +283,21 @@ rm -r "$installed/licenses/gcc-runtime-copyright.txt"
 
 echo "== an upgrade replaces the earlier version whole"
 # The earlier version's own uninstaller, put back above, removes it.
-[ "$(install "$setup" /S /CurrentUser)" = 0 ] || fail "the upgrade failed"
+code=$(install "$setup" /S /CurrentUser); [ "$code" = 0 ] ||
+    fail "the upgrade failed (exit code $code)"
 [ ! -e "$installed/obsolete.txt" ] || fail "a file only the earlier version shipped stayed"
 [ -f "$installed/uninstall.exe" ] || fail "the upgrade left no uninstaller"
 [ "$(registry_value "$uninstall_key" DisplayVersion)" = 1.15 ] || fail "Apps and Features shows another version"
 
 echo "== an older version is refused over a newer one"
-[ "$(install "$earlier_setup" /S /CurrentUser)" = $newer_installed ] || fail "the older version was not refused"
+code=$(install "$earlier_setup" /S /CurrentUser); [ "$code" = $newer_installed ] ||
+    fail "the older version was not refused (exit code $code)"
 [ "$(registry_value "$uninstall_key" DisplayVersion)" = 1.15 ] || fail "the older version replaced the newer"
 [ ! -e "$installed/obsolete.txt" ] || fail "the refused older version installed files"
 
 echo "== an installation for every user replaces the user's own"
-[ "$(install "$setup" /S /AllUsers)" = 0 ] || fail "the installation for every user failed"
+code=$(install "$setup" /S /AllUsers); [ "$code" = 0 ] ||
+    fail "the installation for every user failed (exit code $code)"
 machine_folder=$(registry_value "$machine_uninstall_key" InstallLocation)
 [ -n "$machine_folder" ] || fail "no uninstall entry for every user"
 machine_installed=$(winepath -u "$machine_folder")
@@ -294,30 +309,36 @@ common_start_menu=$(winepath -u "$(wine cmd /c echo %PROGRAMDATA% | tr -d '\r')"
 [ -f "$common_start_menu/Skyvarre.lnk" ] || fail "no Start-menu entry for every user"
 
 echo "== an installation for the user alone is refused beside one for every user"
-[ "$(install "$setup" /S /CurrentUser)" = $other_scope ] || fail "a second installation was not refused"
+code=$(install "$setup" /S /CurrentUser); [ "$code" = $other_scope ] ||
+    fail "a second installation was not refused (exit code $code)"
 [ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "a second uninstall entry appeared"
 
 echo "== uninstalling for every user without saying so, the setting removed on request"
 wine reg query 'HKCU\Software\skyvarre' >/dev/null 2>&1 || fail "the reminder setting is missing before the uninstall"
 # The scope is the installation's own, whatever the switches say.
-[ "$(install "$machine_installed/uninstall.exe" /CurrentUser /S /Everything)" = $bad_switch ] ||
-    fail "the uninstaller took an unknown switch"
-[ "$(install "$machine_installed/uninstall.exe" /S /RemoveSettings)" = 0 ] || fail "the uninstaller failed"
+code=$(install "$machine_installed/uninstall.exe" /CurrentUser /S /Everything); [ "$code" = $bad_switch ] ||
+    fail "the uninstaller took an unknown switch (exit code $code)"
+code=$(install "$machine_installed/uninstall.exe" /S /RemoveSettings); [ "$code" = 0 ] ||
+    fail "the uninstaller failed (exit code $code)"
 [ ! -e "$machine_installed" ] || fail "files are left behind: $(find "$machine_installed" | head -n 3)"
 [ -z "$(registry_value "$machine_uninstall_key" DisplayName)" ] || fail "the machine's uninstall entry is still there"
 [ ! -e "$common_start_menu/Skyvarre.lnk" ] || fail "the Start-menu entry for every user is still there"
 ! wine reg query 'HKCU\Software\skyvarre' >/dev/null 2>&1 || fail "the setting was kept although its removal was asked for"
 
 echo "== the entry of a user's installation whose folder was deleted does not stay beside a new one"
-[ "$(install "$setup" /S /CurrentUser)" = 0 ] || fail "the installation for the user failed"
+code=$(install "$setup" /S /CurrentUser); [ "$code" = 0 ] ||
+    fail "the installation for the user failed (exit code $code)"
 rm -r "$installed"
-[ "$(install "$setup" /S /AllUsers)" = 0 ] || fail "the installation for every user failed over a stale entry"
+code=$(install "$setup" /S /AllUsers); [ "$code" = 0 ] ||
+    fail "the installation for every user failed over a stale entry (exit code $code)"
 [ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "the stale entry of the user's own stayed"
-[ "$(install "$machine_installed/uninstall.exe" /S)" = 0 ] || fail "the uninstaller failed"
+code=$(install "$machine_installed/uninstall.exe" /S); [ "$code" = 0 ] ||
+    fail "the uninstaller failed (exit code $code)"
 
 echo "== a Windows older than Qt supports is refused"
 winecfg /v win7 >/dev/null 2>&1
-[ "$(install "$setup" /S /CurrentUser)" = $windows_too_old ] || fail "the installer did not refuse Windows 7"
+code=$(install "$setup" /S /CurrentUser); [ "$code" = $windows_too_old ] ||
+    fail "the installer did not refuse Windows 7 (exit code $code)"
 [ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "the installer installed on Windows 7"
 winecfg /v win10 >/dev/null 2>&1
 

@@ -24,9 +24,15 @@ wine "$setup" /S /CurrentUser
 program="$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')")/Programs/Skyvarre/skyvarre.exe"
 caption='^Skyvarre v1\.15$'
 
+# The access keys of Help and of its About Software in each language whose
+# keys are Latin letters.
+declare -A help_key=([de]=h [fr]=a [es]=u [it]=a [pt_BR]=u [zh_CN]=h)
+declare -A about_key=([de]=b [fr]=p [es]=a [it]=i [pt_BR]=s [zh_CN]=a)
 for language in "${languages[@]}"; do
-    export LANG="$language.UTF-8"
+    # Wine takes the display language from LC_ALL; the server keeps the one
+    # it started with.
     wineserver -k || true
+    export LC_ALL="$language.UTF-8"
 
     # The installer as far as its users page, then cancelled.
     wine "$setup" &
@@ -59,8 +65,8 @@ for language in "${languages[@]}"; do
     sleep 2
     import -window "$result" "$out/frmDisplay_$language.png"
     focus_window "$result"
-    # Help, then its last entry, the About window.
-    xdotool key --delay 200 alt+h End Return
+    # Help › About Software.
+    xdotool key --delay 200 "alt+${help_key[$language]}" "${about_key[$language]}"
     about=$(step="About" wait_for_other_window "$caption" "$input" "$result")
     sleep 2
     import -window "$about" "$out/frmAbout_$language.png"
@@ -70,7 +76,13 @@ for language in "${languages[@]}"; do
     focus_window "$result"
     xdotool key Escape
     farewell=$(step="Exit" wait_for_other_window "$caption" "$input" "$result" "$about")
-    sleep 2
+    # Until it has painted itself: its navy frame where the window it
+    # replaced showed something else.
+    for _ in $(seq 100); do
+        [ "$(import -window "$farewell" -crop 1x1+20+260 -depth 8 -format '%[hex:p{0,0}]' info:)" = 000080 ] && break
+        sleep 0.2
+    done
+    sleep 1
     import -window "$farewell" "$out/frmReferFriend_$language.png"
     wine taskkill /F /IM skyvarre.exe >/dev/null 2>&1 || true
     wait_for_exit "$program_pid"

@@ -464,7 +464,6 @@ Function ModePage
     Pop $ModeEveryone
     ${If} $Elevated = 0
         EnableWindow $ModeEveryone 0
-        StrCpy $AllUsers 0
     ${EndIf}
     ${If} $AllUsers = 1
         ${NSD_Check} $ModeEveryone

@@ -94,12 +94,29 @@ frmMain::frmMain(WindowHost& host, QWidget* parent)
     applyLook();
     setUpSharedLinks(*this, m_host, *m_ui);
     bringToFront(PromotionLabel::CoBrand); // as the form stacks them
-    nameOpenLists();
     connectHandlers();
     Form_Load();
+    if (QAccessible::isActive())
+        nameOpenLists();
+    QAccessible::installActivationObserver(this);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+void frmMain::accessibilityActiveChanged(bool active)
+{
+    if (active)
+        nameOpenLists();
+}
+
+void frmMain::nameOpenLists()
+{
+    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
+        list->view()->setAccessibleName(list->accessibleName());
+}
 
 void frmMain::bringToFront(PromotionLabel label)
 {
@@ -228,14 +245,6 @@ void frmMain::applyLook()
     // These labels take the size of their text.
     for (QLabel* label : {m_ui->Label1, m_ui->Label5, m_ui->Label7, m_ui->Label6, m_ui->Label2})
         label->adjustSize();
-}
-
-void frmMain::nameOpenLists()
-{
-    // An open drop-down list is a control of its own to assistive tools, which
-    // announce it when it takes the focus; it is the same list as its box.
-    for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
-        list->view()->setAccessibleName(list->accessibleName());
 }
 
 void frmMain::connectHandlers()

@@ -40,7 +40,7 @@ private:
     // platform has no accessibility bridge to do so.
     void assistiveTechnologyBecomesActive()
     {
-        static_cast<QAccessible::ActivationObserver&>(*m_window).accessibilityActiveChanged(true);
+        m_window->accessibilityActiveChanged(true);
     }
 
     std::unique_ptr<FakeWindowHost> m_host;

@@ -6,22 +6,22 @@
     <message>
         <source>Please Enter Your Name</source>
         <extracomment>Message box text when Find is pressed with an empty name box.</extracomment>
-        <translation>Bitte geben Sie Ihren Namen ein</translation>
+        <translation>Bitte geben Sie Ihren Namen ein.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
         <extracomment>Message box text for a day past the end of February (29 February in a common year, 30 or 31 February). Means the same as the message for 31 April.</extracomment>
-        <translation>Bitte geben Sie einen gültigen Tag oder Monat ein!</translation>
+        <translation>Dieses Datum gibt es nicht. Bitte prüfen Sie Tag und Monat.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <extracomment>Message box text for day 31 in a month of 30 days, such as 31 April. Means the same as the message for 30 February; the English differs only by a blank.</extracomment>
-        <translation>Bitte geben Sie einen gültigen Tag oder Monat ein!</translation>
+        <translation>Dieses Datum gibt es nicht. Bitte prüfen Sie Tag und Monat.</translation>
     </message>
     <message>
         <source>Please Enter only Letters</source>
         <extracomment>Message box text when a character other than a letter or a space arrives in the name box. Letters of every script are taken; digits, punctuation and symbols are not.</extracomment>
-        <translation>Bitte geben Sie nur Buchstaben ein</translation>
+        <translation>Bitte geben Sie nur Buchstaben ein.</translation>
     </message>
 </context>
 <context>
@@ -29,7 +29,7 @@
     <message>
         <source>You will learn to overcome your fears. You will prosper in fields of teaching, education and communication. This will give rise to a significant happening in your life. You will learn to pursue your interests in life and attain satisfaction by achieving happiness in something that you have always wanted to do but never got around to doing it.</source>
         <extracomment>What Sedna in Aries means for the reader, below the sign on the result window. Six lines of 465 pixels hold 8-point text there; this text takes five, so a translation may be about a fifth longer than the English, no more.</extracomment>
-        <translation>Sie werden lernen, Ihre Ängste zu überwinden. In Lehre, Erziehung und Kommunikation wird Ihnen Erfolg beschieden sein. Daraus wird ein bedeutsames Ereignis in Ihrem Leben erwachsen. Sie werden lernen, Ihren Interessen nachzugehen, und Erfüllung erlangen, indem Sie Ihr Glück in etwas finden, das Sie schon immer tun wollten, wozu Sie aber nie gekommen sind.</translation>
+        <translation>Sie werden lernen, Ihre Ängste zu überwinden. In Unterricht, Bildung und Kommunikation wird Ihnen Erfolg beschieden sein. Daraus wird ein bedeutsames Ereignis in Ihrem Leben erwachsen. Sie werden lernen, Ihren Interessen nachzugehen, und Erfüllung erlangen, indem Sie Ihr Glück in etwas finden, das Sie schon immer tun wollten, wozu Sie aber nie gekommen sind.</translation>
     </message>
     <message>
         <source>This is a time for new births and new beginnings. You may be able to get over the shame of abuse in childhood if you have gone through it. You may also feel unhappy about some unresolved happenings. There may be droughts, floods and mass destruction on a large scale.</source>
@@ -105,7 +105,7 @@
     <message>
         <source>Application is already running</source>
         <extracomment>Message box text when the program is started while a copy of it runs already; this copy then ends.</extracomment>
-        <translation>Das Programm läuft bereits</translation>
+        <translation>Das Programm läuft bereits.</translation>
     </message>
 </context>
 <context>
@@ -118,12 +118,12 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
         <extracomment>Below the About window&apos;s description: three lines of 385 pixels of bold 8-point text, which the English fills but for a fifth of the last line. No longer than the English if possible, a fifth longer at most.</extracomment>
-        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Online-Geschäft und verdienen Sie Geld im Netz – mit dieser Software unter Ihrer Marke.</translation>
+        <translation>Geschäftsidee von zu Hause: Gründen Sie Ihr Online-Geschäft und verdienen Sie Geld im Netz – mit dieser Software unter Ihrer Marke.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills. The same offer as the About window&apos;s, with a call to click: no longer than the English.</extracomment>
-        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Online-Geschäft und verdienen Sie Geld im Netz – mit dieser Software unter Ihrer Marke. Details: hier klicken.</translation>
+        <translation>Geschäftsidee von zu Hause: Gründen Sie Ihr Online-Geschäft und verdienen Sie Geld im Netz – mit dieser Software unter Ihrer Marke. Hier klicken für Details.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -159,7 +159,7 @@
     <message>
         <source>Please Enter Your Name</source>
         <extracomment>Message box text when the user&apos;s own name is left empty.</extracomment>
-        <translation>Bitte geben Sie Ihren Namen ein</translation>
+        <translation>Bitte geben Sie Ihren Namen ein.</translation>
     </message>
     <message>
         <source>Your Email Address</source>
@@ -169,7 +169,7 @@
     <message>
         <source>Please Enter Your Email</source>
         <extracomment>Message box text when the user&apos;s e-mail address is left empty.</extracomment>
-        <translation>Bitte geben Sie Ihre E-Mail-Adresse ein</translation>
+        <translation>Bitte geben Sie Ihre E-Mail-Adresse ein.</translation>
     </message>
     <message>
         <source>Your Message</source>
@@ -179,7 +179,7 @@
     <message>
         <source>Please Enter Your Message</source>
         <extracomment>Message box text when the message is left empty.</extracomment>
-        <translation>Bitte geben Sie Ihre Nachricht ein</translation>
+        <translation>Bitte geben Sie Ihre Nachricht ein.</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
@@ -189,7 +189,7 @@
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
         <extracomment>Message box text when the friend&apos;s name is left empty.</extracomment>
-        <translation>Bitte geben Sie den Namen Ihres Freundes ein</translation>
+        <translation>Bitte geben Sie den Namen Ihres Freundes ein.</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
@@ -199,7 +199,7 @@
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
         <extracomment>Message box text when the friend&apos;s e-mail address is left empty.</extracomment>
-        <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein</translation>
+        <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein.</translation>
     </message>
 </context>
 <context>
@@ -362,7 +362,7 @@ Möchten Sie nach einem Update suchen?</translation>
     <message>
         <source>Find My &amp;Sedna Astrology Sign</source>
         <extracomment>The main button, 401 pixels wide: up to twice as long as the English. The letter after &amp; is the Alt key shortcut; choose one that no other control or menu title of this window has.</extracomment>
-        <translation>Mein astrologisches Sedna-Zeichen &amp;finden</translation>
+        <translation>Mein Sedna-Zeichen &amp;finden</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -514,24 +514,24 @@ The whole collection is waiting for you on our web site: click the link below.</
 
 Varnholt Softwares bietet eine große Auswahl an Programmen zu Astrologie, Parapsychologie, Tarot, Numerologie und Okkultismus.
 
-Sie sind einfach zu bedienen und voller Informationen. Probieren Sie sie aus und empfehlen Sie sie Freunden und Familie weiter!
+Sie sind einfach zu bedienen und voller Informationen. Probieren Sie sie aus und empfehlen Sie sie Ihren Freunden und Ihrer Familie weiter!
 
 Die ganze Sammlung wartet auf unserer Website auf Sie: Klicken Sie einfach auf den Link unten.</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <extracomment>Message box text when a space is typed or pasted into an e-mail address field.</extracomment>
-        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
+        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <extracomment>Message box text when the user&apos;s and the friend&apos;s e-mail addresses are the same.</extracomment>
-        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein</translation>
+        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
         <extracomment>Message box text when an e-mail address lacks an @ or a dot.</extracomment>
-        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein</translation>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein.</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@
     <message>
         <source>You will learn to overcome your fears. You will prosper in fields of teaching, education and communication. This will give rise to a significant happening in your life. You will learn to pursue your interests in life and attain satisfaction by achieving happiness in something that you have always wanted to do but never got around to doing it.</source>
         <extracomment>What Sedna in Aries means for the reader, below the sign on the result window. Six lines of 465 pixels hold 8-point text there; this text takes five, so a translation may be about a fifth longer than the English, no more.</extracomment>
-        <translation>Aprenderás a superar tus miedos. Prosperarás en los campos de la enseñanza, la educación y la comunicación. Esto dará lugar a un acontecimiento importante en tu vida. Aprenderás a seguir tus intereses y hallarás satisfacción siendo feliz en algo que siempre quisiste hacer, pero nunca llegaste a emprender.</translation>
+        <translation>Aprenderás a superar tus miedos. Prosperarás en el ámbito de la enseñanza, la educación y la comunicación. Esto dará lugar a un acontecimiento importante en tu vida. Aprenderás a seguir tus intereses y encontrarás satisfacción y felicidad en algo que siempre has querido hacer, pero nunca te has decidido a emprender.</translation>
     </message>
     <message>
         <source>This is a time for new births and new beginnings. You may be able to get over the shame of abuse in childhood if you have gone through it. You may also feel unhappy about some unresolved happenings. There may be droughts, floods and mass destruction on a large scale.</source>
@@ -42,62 +42,62 @@
     <message>
         <source>January</source>
         <extracomment>A month of the year, alone in the month list of the date of birth (the form used without a day). The list shows 75 pixels of bold 8-point text: no month may be much longer than &quot;September&quot;, which takes 68.</extracomment>
-        <translation>Enero</translation>
+        <translation>enero</translation>
     </message>
     <message>
         <source>February</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Febrero</translation>
+        <translation>febrero</translation>
     </message>
     <message>
         <source>March</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Marzo</translation>
+        <translation>marzo</translation>
     </message>
     <message>
         <source>April</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Abril</translation>
+        <translation>abril</translation>
     </message>
     <message>
         <source>May</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Mayo</translation>
+        <translation>mayo</translation>
     </message>
     <message>
         <source>June</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Junio</translation>
+        <translation>junio</translation>
     </message>
     <message>
         <source>July</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Julio</translation>
+        <translation>julio</translation>
     </message>
     <message>
         <source>August</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Agosto</translation>
+        <translation>agosto</translation>
     </message>
     <message>
         <source>September</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Septiembre</translation>
+        <translation>septiembre</translation>
     </message>
     <message>
         <source>October</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Octubre</translation>
+        <translation>octubre</translation>
     </message>
     <message>
         <source>November</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Noviembre</translation>
+        <translation>noviembre</translation>
     </message>
     <message>
         <source>December</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Diciembre</translation>
+        <translation>diciembre</translation>
     </message>
 </context>
 <context>
@@ -113,7 +113,7 @@
     <message>
         <source>Talk astrology with other readers on our discussion forum. Visit %1</source>
         <extracomment>The banner at the top of the input and result windows, a link: two lines of 472 pixels of bold 9-point text. %1 is the web address of the home page, about 30 characters. The English leaves a quarter of the room free: no more than that longer.</extracomment>
-        <translation>Habla de astrología con otros lectores en nuestro foro de debate. Visita %1</translation>
+        <translation>Habla de astrología con otros aficionados en nuestro foro de debate. Visita %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -128,7 +128,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills: no longer than the English. The &amp; is a plain ampersand, shown as it is; &quot;Help&quot; is the Help menu. The runs of blanks are as designed, no need to copy them.</extracomment>
-        <translation>Añade tu marca a este programa. Gana fidelidad y tráfico para tu web. Pon aquí su nombre y enlace. Detalles en "Ayuda". Haz clic para saber más sobre la marca compartida.</translation>
+        <translation>Añade tu marca a este programa: fideliza a tus visitantes y atrae tráfico a tu web. Pon aquí el nombre y el enlace de tu web (ver «Ayuda»). Haz clic para saber más.</translation>
     </message>
 </context>
 <context>
@@ -221,7 +221,7 @@
     <message>
         <source>Skyvarre describes the placement of the asteroid Sedna in your birth chart. This asteroid is also known as the Goddess of the Sea. This sign helps you understand yourself and prepare yourself to survive against all odds. Skyvarre is published by Varnholt Softwares.</source>
         <extracomment>The About window&apos;s description: five lines of 383 pixels of 8-point text, of which the English takes four. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
-        <translation>Skyvarre describe la posición del asteroide Sedna en tu carta natal. Este asteroide también se conoce como la Diosa del Mar. Este signo te ayuda a comprenderte mejor y a prepararte para sobrevivir contra viento y marea. Skyvarre lo publica Varnholt Softwares.</translation>
+        <translation>Skyvarre describe la posición del asteroide Sedna en tu carta natal. Este asteroide también se conoce como la Diosa del Mar. Este signo te ayuda a comprenderte mejor y a prepararte para sobrevivir contra viento y marea. Skyvarre es un programa de Varnholt Softwares.</translation>
     </message>
     <message>
         <source>Click here for more details about fully branded editions</source>
@@ -293,7 +293,7 @@
     <message>
         <source>&amp;Visit Us Online</source>
         <extracomment>Opens the maker&apos;s web site.</extracomment>
-        <translation>&amp;Visítanos en la web</translation>
+        <translation>&amp;Visitar nuestro sitio web</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -349,15 +349,15 @@
     <message>
         <source>Day of the date of birth</source>
         <extracomment>What a screen reader says of the day list, after its name.</extracomment>
-        <translation>Día de la fecha de nacimiento</translation>
+        <translation>Día de nacimiento</translation>
     </message>
     <message>
         <source>Month of the date of birth</source>
-        <translation>Mes de la fecha de nacimiento</translation>
+        <translation>Mes de nacimiento</translation>
     </message>
     <message>
         <source>Year of the date of birth</source>
-        <translation>Año de la fecha de nacimiento</translation>
+        <translation>Año de nacimiento</translation>
     </message>
     <message>
         <source>Find My &amp;Sedna Astrology Sign</source>
@@ -401,7 +401,7 @@
     <message>
         <source>&amp;Visit Us Online</source>
         <extracomment>Opens the maker&apos;s web site.</extracomment>
-        <translation>&amp;Visítanos en la web</translation>
+        <translation>&amp;Visitar nuestro sitio web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -474,7 +474,7 @@
     <message>
         <source>Click Here To Visit Varnholt Softwares</source>
         <extracomment>A link at the foot of the navy frame, to the maker&apos;s catalogue of programs: one line of 239 pixels of bold 8-point text, which the English fills. No longer than the English.</extracomment>
-        <translation>Haz clic y visita Varnholt Softwares</translation>
+        <translation>Visita el sitio de Varnholt Softwares</translation>
     </message>
     <message>
         <source>Programs like Skyvarre can only be created and kept up with your support. The best support is to visit our discussion forum regularly and to take part in its discussions and activities.</source>

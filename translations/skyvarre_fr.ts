@@ -6,22 +6,22 @@
     <message>
         <source>Please Enter Your Name</source>
         <extracomment>Message box text when Find is pressed with an empty name box.</extracomment>
-        <translation>Veuillez saisir votre nom</translation>
+        <translation>Veuillez saisir votre nom.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
         <extracomment>Message box text for a day past the end of February (29 February in a common year, 30 or 31 February). Means the same as the message for 31 April.</extracomment>
-        <translation>Veuillez saisir un jour ou un mois valide !</translation>
+        <translation>Cette date n’existe pas. Veuillez vérifier le jour et le mois.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <extracomment>Message box text for day 31 in a month of 30 days, such as 31 April. Means the same as the message for 30 February; the English differs only by a blank.</extracomment>
-        <translation>Veuillez saisir un jour ou un mois valide !</translation>
+        <translation>Cette date n’existe pas. Veuillez vérifier le jour et le mois.</translation>
     </message>
     <message>
         <source>Please Enter only Letters</source>
         <extracomment>Message box text when a character other than a letter or a space arrives in the name box. Letters of every script are taken; digits, punctuation and symbols are not.</extracomment>
-        <translation>Veuillez saisir uniquement des lettres</translation>
+        <translation>Veuillez saisir uniquement des lettres.</translation>
     </message>
 </context>
 <context>
@@ -29,12 +29,12 @@
     <message>
         <source>You will learn to overcome your fears. You will prosper in fields of teaching, education and communication. This will give rise to a significant happening in your life. You will learn to pursue your interests in life and attain satisfaction by achieving happiness in something that you have always wanted to do but never got around to doing it.</source>
         <extracomment>What Sedna in Aries means for the reader, below the sign on the result window. Six lines of 465 pixels hold 8-point text there; this text takes five, so a translation may be about a fifth longer than the English, no more.</extracomment>
-        <translation>Vous apprendrez à surmonter vos peurs. Vous réussirez dans l’enseignement, l’éducation et la communication, ce qui donnera lieu à un événement marquant dans votre vie. Vous apprendrez à suivre vos centres d’intérêt et trouverez la satisfaction dans une activité que vous avez toujours voulu pratiquer sans jamais en avoir pris le temps.</translation>
+        <translation>Vous apprendrez à surmonter vos peurs. Vous réussirez dans l’enseignement, l’éducation et la communication, ce qui donnera lieu à un événement marquant dans votre vie. Vous apprendrez à vous consacrer à ce qui vous passionne et trouverez la satisfaction dans une activité que vous avez toujours voulu pratiquer sans jamais en avoir pris le temps.</translation>
     </message>
     <message>
         <source>This is a time for new births and new beginnings. You may be able to get over the shame of abuse in childhood if you have gone through it. You may also feel unhappy about some unresolved happenings. There may be droughts, floods and mass destruction on a large scale.</source>
         <extracomment>What Sedna in Taurus means for the reader, below the sign on the result window. Six lines of 465 pixels hold 8-point text there; this text takes four, so a translation may be about half as long again as the English, no more.</extracomment>
-        <translation>C’est une période de naissances et de nouveaux départs. Si vous avez subi des abus dans votre enfance, vous pourrez peut-être surmonter la honte qui s’y attache. Certains événements non résolus pourront aussi vous peser. Des sécheresses, des inondations et des destructions massives sont à craindre.</translation>
+        <translation>C’est une période de naissances et de nouveaux départs. Si vous avez été victime de maltraitance dans votre enfance, vous pourrez peut-être surmonter la honte qui s’y attache. Certaines situations restées en suspens pourront aussi vous peser. Des sécheresses, des inondations et des destructions massives sont à craindre.</translation>
     </message>
 </context>
 <context>
@@ -42,62 +42,62 @@
     <message>
         <source>January</source>
         <extracomment>A month of the year, alone in the month list of the date of birth (the form used without a day). The list shows 75 pixels of bold 8-point text: no month may be much longer than &quot;September&quot;, which takes 68.</extracomment>
-        <translation>Janvier</translation>
+        <translation>janvier</translation>
     </message>
     <message>
         <source>February</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Février</translation>
+        <translation>février</translation>
     </message>
     <message>
         <source>March</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Mars</translation>
+        <translation>mars</translation>
     </message>
     <message>
         <source>April</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Avril</translation>
+        <translation>avril</translation>
     </message>
     <message>
         <source>May</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Mai</translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>June</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Juin</translation>
+        <translation>juin</translation>
     </message>
     <message>
         <source>July</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Juillet</translation>
+        <translation>juillet</translation>
     </message>
     <message>
         <source>August</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Août</translation>
+        <translation>août</translation>
     </message>
     <message>
         <source>September</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Septembre</translation>
+        <translation>septembre</translation>
     </message>
     <message>
         <source>October</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Octobre</translation>
+        <translation>octobre</translation>
     </message>
     <message>
         <source>November</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Novembre</translation>
+        <translation>novembre</translation>
     </message>
     <message>
         <source>December</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Décembre</translation>
+        <translation>décembre</translation>
     </message>
 </context>
 <context>
@@ -105,7 +105,7 @@
     <message>
         <source>Application is already running</source>
         <extracomment>Message box text when the program is started while a copy of it runs already; this copy then ends.</extracomment>
-        <translation>L’application est déjà en cours d’exécution</translation>
+        <translation>L’application est déjà en cours d’exécution.</translation>
     </message>
 </context>
 <context>
@@ -113,7 +113,7 @@
     <message>
         <source>Talk astrology with other readers on our discussion forum. Visit %1</source>
         <extracomment>The banner at the top of the input and result windows, a link: two lines of 472 pixels of bold 9-point text. %1 is the web address of the home page, about 30 characters. The English leaves a quarter of the room free: no more than that longer.</extracomment>
-        <translation>Parlez d’astrologie avec d’autres lecteurs sur notre forum de discussion. Visitez %1</translation>
+        <translation>Parlez d’astrologie avec d’autres passionnés sur notre forum. Rendez-vous sur %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -128,7 +128,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills: no longer than the English. The &amp; is a plain ampersand, shown as it is; &quot;Help&quot; is the Help menu. The runs of blanks are as designed, no need to copy them.</extracomment>
-        <translation>Associez votre site à ce logiciel : plus de fidélité, plus de trafic. Placez ici le nom &amp; le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Associez votre site à ce logiciel : plus de fidélité, plus de trafic. Placez ici le nom et le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
 </context>
 <context>
@@ -159,7 +159,7 @@
     <message>
         <source>Please Enter Your Name</source>
         <extracomment>Message box text when the user&apos;s own name is left empty.</extracomment>
-        <translation>Veuillez saisir votre nom</translation>
+        <translation>Veuillez saisir votre nom.</translation>
     </message>
     <message>
         <source>Your Email Address</source>
@@ -169,7 +169,7 @@
     <message>
         <source>Please Enter Your Email</source>
         <extracomment>Message box text when the user&apos;s e-mail address is left empty.</extracomment>
-        <translation>Veuillez saisir votre adresse e-mail</translation>
+        <translation>Veuillez saisir votre adresse e-mail.</translation>
     </message>
     <message>
         <source>Your Message</source>
@@ -179,7 +179,7 @@
     <message>
         <source>Please Enter Your Message</source>
         <extracomment>Message box text when the message is left empty.</extracomment>
-        <translation>Veuillez saisir votre message</translation>
+        <translation>Veuillez saisir votre message.</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
@@ -189,7 +189,7 @@
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
         <extracomment>Message box text when the friend&apos;s name is left empty.</extracomment>
-        <translation>Veuillez saisir le nom de votre ami</translation>
+        <translation>Veuillez saisir le nom de votre ami.</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
@@ -199,7 +199,7 @@
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
         <extracomment>Message box text when the friend&apos;s e-mail address is left empty.</extracomment>
-        <translation>Veuillez saisir l’adresse e-mail de votre ami</translation>
+        <translation>Veuillez saisir l’adresse e-mail de votre ami.</translation>
     </message>
 </context>
 <context>
@@ -297,11 +297,11 @@ Voulez-vous rechercher les mises à jour ?</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation>Rechercher une &amp;mise à jour</translation>
+        <translation>Rechercher des &amp;mises à jour</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>À &amp;propos du logiciel</translation>
+        <translation>À &amp;propos de Skyvarre</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -405,11 +405,11 @@ Voulez-vous rechercher les mises à jour ?</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>Rechercher une &amp;mise à jour</translation>
+        <translation>Rechercher des &amp;mises à jour</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>À &amp;propos du logiciel</translation>
+        <translation>À &amp;propos de Skyvarre</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -469,7 +469,7 @@ Voulez-vous rechercher les mises à jour ?</translation>
     <message>
         <source>Download Varnholt Softwares</source>
         <extracomment>Title of the navy frame about the maker&apos;s other programs: 249 pixels of bold 10-point text, of which the English takes 218. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
-        <translation>Télécharger Varnholt Softwares</translation>
+        <translation>Découvrez Varnholt Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Varnholt Softwares</source>
@@ -521,17 +521,17 @@ Toute la collection vous attend sur notre site Web : il suffit de cliquer sur l
     <message>
         <source>Email Address Cannot Contain Space</source>
         <extracomment>Message box text when a space is typed or pasted into an e-mail address field.</extracomment>
-        <translation>L’adresse e-mail ne peut pas contenir d’espace</translation>
+        <translation>L’adresse e-mail ne peut pas contenir d’espace.</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <extracomment>Message box text when the user&apos;s and the friend&apos;s e-mail addresses are the same.</extracomment>
-        <translation>Veuillez saisir deux adresses e-mail différentes</translation>
+        <translation>Veuillez saisir deux adresses e-mail différentes.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
         <extracomment>Message box text when an e-mail address lacks an @ or a dot.</extracomment>
-        <translation>Veuillez saisir une adresse e-mail valide</translation>
+        <translation>Veuillez saisir une adresse e-mail valide.</translation>
     </message>
 </context>
 </TS>

@@ -11,12 +11,12 @@
     <message>
         <source>Please Enter Correct Date Or Month!</source>
         <extracomment>Message box text for a day past the end of February (29 February in a common year, 30 or 31 February). Means the same as the message for 31 April.</extracomment>
-        <translation>Inserisci un giorno o un mese valido!</translation>
+        <translation>Seleziona un giorno o un mese valido!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <extracomment>Message box text for day 31 in a month of 30 days, such as 31 April. Means the same as the message for 30 February; the English differs only by a blank.</extracomment>
-        <translation>Inserisci un giorno o un mese valido!</translation>
+        <translation>Seleziona un giorno o un mese valido!</translation>
     </message>
     <message>
         <source>Please Enter only Letters</source>
@@ -29,7 +29,7 @@
     <message>
         <source>You will learn to overcome your fears. You will prosper in fields of teaching, education and communication. This will give rise to a significant happening in your life. You will learn to pursue your interests in life and attain satisfaction by achieving happiness in something that you have always wanted to do but never got around to doing it.</source>
         <extracomment>What Sedna in Aries means for the reader, below the sign on the result window. Six lines of 465 pixels hold 8-point text there; this text takes five, so a translation may be about a fifth longer than the English, no more.</extracomment>
-        <translation>Imparerai a superare le tue paure. Avrai successo nell&apos;insegnamento, nell&apos;istruzione e nella comunicazione, e ciò darà luogo a un evento importante nella tua vita. Imparerai a seguire i tuoi interessi e troverai soddisfazione e felicità in qualcosa che hai sempre desiderato fare, ma che continuavi a rimandare.</translation>
+        <translation>Imparerai a superare le tue paure. Avrai successo nell&apos;insegnamento, nell&apos;istruzione e nella comunicazione, e ciò darà luogo a un evento importante nella tua vita. Imparerai a seguire i tuoi interessi e troverai soddisfazione e felicità in qualcosa che hai sempre desiderato fare, ma che hai sempre rimandato.</translation>
     </message>
     <message>
         <source>This is a time for new births and new beginnings. You may be able to get over the shame of abuse in childhood if you have gone through it. You may also feel unhappy about some unresolved happenings. There may be droughts, floods and mass destruction on a large scale.</source>
@@ -42,62 +42,62 @@
     <message>
         <source>January</source>
         <extracomment>A month of the year, alone in the month list of the date of birth (the form used without a day). The list shows 75 pixels of bold 8-point text: no month may be much longer than &quot;September&quot;, which takes 68.</extracomment>
-        <translation>Gennaio</translation>
+        <translation>gennaio</translation>
     </message>
     <message>
         <source>February</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Febbraio</translation>
+        <translation>febbraio</translation>
     </message>
     <message>
         <source>March</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Marzo</translation>
+        <translation>marzo</translation>
     </message>
     <message>
         <source>April</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Aprile</translation>
+        <translation>aprile</translation>
     </message>
     <message>
         <source>May</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Maggio</translation>
+        <translation>maggio</translation>
     </message>
     <message>
         <source>June</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Giugno</translation>
+        <translation>giugno</translation>
     </message>
     <message>
         <source>July</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Luglio</translation>
+        <translation>luglio</translation>
     </message>
     <message>
         <source>August</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Agosto</translation>
+        <translation>agosto</translation>
     </message>
     <message>
         <source>September</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Settembre</translation>
+        <translation>settembre</translation>
     </message>
     <message>
         <source>October</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Ottobre</translation>
+        <translation>ottobre</translation>
     </message>
     <message>
         <source>November</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Novembre</translation>
+        <translation>novembre</translation>
     </message>
     <message>
         <source>December</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Dicembre</translation>
+        <translation>dicembre</translation>
     </message>
 </context>
 <context>
@@ -128,7 +128,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills: no longer than the English. The &amp; is a plain ampersand, shown as it is; &quot;Help&quot; is the Help menu. The runs of blanks are as designed, no need to copy them.</extracomment>
-        <translation>Il tuo marchio su questo software: più fedeltà e traffico per il tuo sito. Metti qui nome e link del tuo sito (vedi &quot;Aiuto&quot;). Clicca qui per saperne di più sul co-branding.</translation>
+        <translation>Il tuo marchio su questo software: più fedeltà e traffico per il tuo sito. Metti qui nome e link del tuo sito (vedi «Aiuto»). Clicca qui per saperne di più sul co-branding.</translation>
     </message>
 </context>
 <context>
@@ -221,7 +221,7 @@ Vuoi verificare se ci sono aggiornamenti?</translation>
     <message>
         <source>Skyvarre describes the placement of the asteroid Sedna in your birth chart. This asteroid is also known as the Goddess of the Sea. This sign helps you understand yourself and prepare yourself to survive against all odds. Skyvarre is published by Varnholt Softwares.</source>
         <extracomment>The About window&apos;s description: five lines of 383 pixels of 8-point text, of which the English takes four. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
-        <translation>Skyvarre descrive la posizione dell&apos;asteroide Sedna nel tuo tema natale. Questo asteroide è noto anche come la Dea del Mare. Questo segno ti aiuta a conoscerti meglio e a prepararti a sopravvivere contro ogni avversità. Skyvarre è pubblicato da Varnholt Softwares.</translation>
+        <translation>Skyvarre descrive la posizione dell&apos;asteroide Sedna nel tuo tema natale. Questo asteroide è noto anche come la Dea del Mare. Questo segno ti aiuta a conoscerti meglio e a prepararti a superare ogni avversità. Skyvarre è pubblicato da Varnholt Softwares.</translation>
     </message>
     <message>
         <source>Click here for more details about fully branded editions</source>
@@ -469,7 +469,7 @@ Vuoi verificare se ci sono aggiornamenti?</translation>
     <message>
         <source>Download Varnholt Softwares</source>
         <extracomment>Title of the navy frame about the maker&apos;s other programs: 249 pixels of bold 10-point text, of which the English takes 218. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
-        <translation>Scarica Varnholt Softwares</translation>
+        <translation>Programmi Varnholt Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Varnholt Softwares</source>
@@ -484,12 +484,12 @@ Vuoi verificare se ci sono aggiornamenti?</translation>
     <message>
         <source>Please visit our discussion forum regularly and take part in its discussions and other activities. Without your visits we cannot support and keep up programs like this one.</source>
         <extracomment>See the first support request: the same box.</extracomment>
-        <translation>Visita regolarmente il nostro forum e partecipa alle sue discussioni e alle altre attività. Senza le tue visite non possiamo sostenere e mantenere programmi come questo.</translation>
+        <translation>Visita regolarmente il nostro forum e partecipa alle sue discussioni e alle altre attività. Senza le tue visite non possiamo offrire assistenza né aggiornare programmi come questo.</translation>
     </message>
     <message>
         <source>Our discussion forum is a free online forum on astrology, tarot, numerology and the other subjects of our programs. Visiting it regularly helps us develop and keep up Skyvarre.</source>
         <extracomment>See the first support request: the same box.</extracomment>
-        <translation>Il nostro forum è un forum online gratuito su astrologia, tarocchi, numerologia e gli altri temi dei nostri programmi. Visitarlo regolarmente ci aiuta a sviluppare e mantenere Skyvarre.</translation>
+        <translation>Il nostro è un forum online gratuito su astrologia, tarocchi, numerologia e gli altri temi dei nostri programmi. Visitarlo regolarmente ci aiuta a sviluppare e mantenere Skyvarre.</translation>
     </message>
     <message>
         <source>Our discussion forum needs your help! Regular visits and taking part in its discussions and activities help us keep up Skyvarre and develop more Varnholt Softwares programs.</source>

@@ -29,7 +29,7 @@
     <message>
         <source>You will learn to overcome your fears. You will prosper in fields of teaching, education and communication. This will give rise to a significant happening in your life. You will learn to pursue your interests in life and attain satisfaction by achieving happiness in something that you have always wanted to do but never got around to doing it.</source>
         <extracomment>What Sedna in Aries means for the reader, below the sign on the result window. Six lines of 465 pixels hold 8-point text there; this text takes five, so a translation may be about a fifth longer than the English, no more.</extracomment>
-        <translation>Você aprenderá a superar seus medos. Prosperará nas áreas de ensino, educação e comunicação. Isso dará origem a um acontecimento marcante na sua vida. Você aprenderá a buscar seus interesses e encontrará satisfação ao ser feliz em algo que sempre quis fazer, mas nunca chegou a realizar.</translation>
+        <translation>Você aprenderá a superar seus medos. Prosperará nas áreas de ensino, educação e comunicação. Isso dará origem a um acontecimento marcante na sua vida. Você aprenderá a buscar seus interesses e encontrará satisfação e felicidade em algo que sempre quis fazer, mas nunca chegou a realizar.</translation>
     </message>
     <message>
         <source>This is a time for new births and new beginnings. You may be able to get over the shame of abuse in childhood if you have gone through it. You may also feel unhappy about some unresolved happenings. There may be droughts, floods and mass destruction on a large scale.</source>
@@ -42,62 +42,62 @@
     <message>
         <source>January</source>
         <extracomment>A month of the year, alone in the month list of the date of birth (the form used without a day). The list shows 75 pixels of bold 8-point text: no month may be much longer than &quot;September&quot;, which takes 68.</extracomment>
-        <translation>Janeiro</translation>
+        <translation>janeiro</translation>
     </message>
     <message>
         <source>February</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Fevereiro</translation>
+        <translation>fevereiro</translation>
     </message>
     <message>
         <source>March</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Março</translation>
+        <translation>março</translation>
     </message>
     <message>
         <source>April</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Abril</translation>
+        <translation>abril</translation>
     </message>
     <message>
         <source>May</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Maio</translation>
+        <translation>maio</translation>
     </message>
     <message>
         <source>June</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Junho</translation>
+        <translation>junho</translation>
     </message>
     <message>
         <source>July</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Julho</translation>
+        <translation>julho</translation>
     </message>
     <message>
         <source>August</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Agosto</translation>
+        <translation>agosto</translation>
     </message>
     <message>
         <source>September</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Setembro</translation>
+        <translation>setembro</translation>
     </message>
     <message>
         <source>October</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Outubro</translation>
+        <translation>outubro</translation>
     </message>
     <message>
         <source>November</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Novembro</translation>
+        <translation>novembro</translation>
     </message>
     <message>
         <source>December</source>
         <extracomment>See &quot;January&quot;.</extracomment>
-        <translation>Dezembro</translation>
+        <translation>dezembro</translation>
     </message>
 </context>
 <context>
@@ -113,7 +113,7 @@
     <message>
         <source>Talk astrology with other readers on our discussion forum. Visit %1</source>
         <extracomment>The banner at the top of the input and result windows, a link: two lines of 472 pixels of bold 9-point text. %1 is the web address of the home page, about 30 characters. The English leaves a quarter of the room free: no more than that longer.</extracomment>
-        <translation>Converse sobre astrologia com outros leitores em nosso fórum de discussão. Visite %1</translation>
+        <translation>Converse sobre astrologia com outros fãs em nosso fórum de discussão. Visite %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -128,7 +128,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills: no longer than the English. The &amp; is a plain ampersand, shown as it is; &quot;Help&quot; is the Help menu. The runs of blanks are as designed, no need to copy them.</extracomment>
-        <translation>Coloque sua marca neste programa. Aumente a fidelidade e o tráfego do seu site. Ponha aqui o nome e o link dele. Detalhes na "Ajuda". Clique e saiba mais sobre co-branding.</translation>
+        <translation>Coloque sua marca neste programa e atraia mais visitas fiéis ao seu site. Ponha aqui o nome e o link dele (veja “Ajuda”). Clique e saiba mais sobre co-branding.</translation>
     </message>
 </context>
 <context>
@@ -221,7 +221,7 @@ Deseja verificar se há atualizações?</translation>
     <message>
         <source>Skyvarre describes the placement of the asteroid Sedna in your birth chart. This asteroid is also known as the Goddess of the Sea. This sign helps you understand yourself and prepare yourself to survive against all odds. Skyvarre is published by Varnholt Softwares.</source>
         <extracomment>The About window&apos;s description: five lines of 383 pixels of 8-point text, of which the English takes four. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
-        <translation>O Skyvarre descreve a posição do asteroide Sedna no seu mapa astral. Esse asteroide também é conhecido como a Deusa do Mar. Este signo ajuda você a se conhecer e a se preparar para sobreviver contra tudo e contra todos. O Skyvarre é publicado pela Varnholt Softwares.</translation>
+        <translation>O Skyvarre descreve a posição do asteroide Sedna no seu mapa astral. Esse asteroide também é conhecido como a Deusa do Mar. Este signo ajuda você a se conhecer e a se preparar para superar todas as adversidades. O Skyvarre é publicado pela Varnholt Softwares.</translation>
     </message>
     <message>
         <source>Click here for more details about fully branded editions</source>
@@ -293,7 +293,7 @@ Deseja verificar se há atualizações?</translation>
     <message>
         <source>&amp;Visit Us Online</source>
         <extracomment>Opens the maker&apos;s web site.</extracomment>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -349,15 +349,15 @@ Deseja verificar se há atualizações?</translation>
     <message>
         <source>Day of the date of birth</source>
         <extracomment>What a screen reader says of the day list, after its name.</extracomment>
-        <translation>Dia da data de nascimento</translation>
+        <translation>Dia de nascimento</translation>
     </message>
     <message>
         <source>Month of the date of birth</source>
-        <translation>Mês da data de nascimento</translation>
+        <translation>Mês de nascimento</translation>
     </message>
     <message>
         <source>Year of the date of birth</source>
-        <translation>Ano da data de nascimento</translation>
+        <translation>Ano de nascimento</translation>
     </message>
     <message>
         <source>Find My &amp;Sedna Astrology Sign</source>
@@ -401,7 +401,7 @@ Deseja verificar se há atualizações?</translation>
     <message>
         <source>&amp;Visit Us Online</source>
         <extracomment>Opens the maker&apos;s web site.</extracomment>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -474,7 +474,7 @@ Deseja verificar se há atualizações?</translation>
     <message>
         <source>Click Here To Visit Varnholt Softwares</source>
         <extracomment>A link at the foot of the navy frame, to the maker&apos;s catalogue of programs: one line of 239 pixels of bold 8-point text, which the English fills. No longer than the English.</extracomment>
-        <translation>Clique e visite a Varnholt Softwares</translation>
+        <translation>Visite o site da Varnholt Softwares</translation>
     </message>
     <message>
         <source>Programs like Skyvarre can only be created and kept up with your support. The best support is to visit our discussion forum regularly and to take part in its discussions and activities.</source>

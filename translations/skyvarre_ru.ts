@@ -105,7 +105,7 @@
     <message>
         <source>Application is already running</source>
         <extracomment>Message box text when the program is started while a copy of it runs already; this copy then ends.</extracomment>
-        <translation>Приложение уже запущено</translation>
+        <translation>Программа уже запущена</translation>
     </message>
 </context>
 <context>
@@ -123,12 +123,12 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills. The same offer as the About window&apos;s, with a call to click: no longer than the English.</extracomment>
-        <translation>Бизнес на дому. Начните своё дело в Интернете и зарабатывайте онлайн. Получите эту программу под брендом вашего сайта. Подробнее — нажмите здесь.</translation>
+        <translation>Бизнес на дому. Начните своё дело в Интернете и зарабатывайте онлайн. Получите эту программу под брендом вашего сайта. Нажмите, чтобы узнать больше.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills: no longer than the English. The &amp; is a plain ampersand, shown as it is; &quot;Help&quot; is the Help menu. The runs of blanks are as designed, no need to copy them.</extracomment>
-        <translation>Программа под брендом вашего сайта: больше лояльности и посещаемости. Название и ссылка сайта — здесь (см. меню «Справка»). О кобрендинге — нажмите здесь.</translation>
+        <translation>Программа под брендом вашего сайта: больше лояльности и посещаемости. Здесь могут быть название и ссылка вашего сайта (см. меню «Справка»). О кобрендинге — здесь.</translation>
     </message>
 </context>
 <context>
@@ -221,7 +221,7 @@
     <message>
         <source>Skyvarre describes the placement of the asteroid Sedna in your birth chart. This asteroid is also known as the Goddess of the Sea. This sign helps you understand yourself and prepare yourself to survive against all odds. Skyvarre is published by Varnholt Softwares.</source>
         <extracomment>The About window&apos;s description: five lines of 383 pixels of 8-point text, of which the English takes four. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
-        <translation>Skyvarre описывает положение астероида Sedna в вашей натальной карте. Этот астероид также известен как Богиня моря. Этот знак помогает понять себя и подготовиться к тому, чтобы выстоять вопреки всему. Издатель Skyvarre — Varnholt Softwares.</translation>
+        <translation>Skyvarre описывает положение астероида Седна в вашей натальной карте. Этот астероид также известен как «богиня моря». Этот знак помогает понять себя и подготовиться к тому, чтобы выстоять вопреки всему. Издатель Skyvarre — Varnholt Softwares.</translation>
     </message>
     <message>
         <source>Click here for more details about fully branded editions</source>
@@ -249,7 +249,7 @@
     <message>
         <source>Sedna in your Chart is Placed in</source>
         <extracomment>The sign&apos;s name follows on the same line, in a label of its own (&quot;... Placed in Aries&quot;): phrase it so that the sign can come last. The line holds about 450 pixels of bold 9-point text for both, of which the English takes 255 (with &quot;Aries&quot;).</extracomment>
-        <translation>Знак Sedna в вашей натальной карте:</translation>
+        <translation>Знак Седны в вашей натальной карте:</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -319,7 +319,7 @@
     <message>
         <source>Skyvarre describes the placement of the asteroid Sedna in your birth chart. This helps you face the gravest of problems and come out a winner. </source>
         <extracomment>Under the top strip of the input window: three lines of 465 pixels of bold 8-point text, of which the English takes two.</extracomment>
-        <translation>Skyvarre описывает положение астероида Sedna в вашей натальной карте. Это поможет вам справиться с самыми серьёзными проблемами и выйти из них победителем. </translation>
+        <translation>Skyvarre описывает положение астероида Седна в вашей натальной карте. Это поможет вам справиться с самыми серьёзными проблемами и выйти из них победителем. </translation>
     </message>
     <message>
         <source>Name</source>
@@ -362,7 +362,7 @@
     <message>
         <source>Find My &amp;Sedna Astrology Sign</source>
         <extracomment>The main button, 401 pixels wide: up to twice as long as the English. The letter after &amp; is the Alt key shortcut; choose one that no other control or menu title of this window has.</extracomment>
-        <translation>&amp;Найти мой астрологический знак Sedna</translation>
+        <translation>&amp;Узнать мой знак Седны</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -484,7 +484,7 @@
     <message>
         <source>Please visit our discussion forum regularly and take part in its discussions and other activities. Without your visits we cannot support and keep up programs like this one.</source>
         <extracomment>See the first support request: the same box.</extracomment>
-        <translation>Пожалуйста, регулярно заходите на наш форум и участвуйте в его обсуждениях и других мероприятиях. Без ваших посещений мы не сможем поддерживать и развивать такие программы, как эта.</translation>
+        <translation>Пожалуйста, регулярно заходите на наш форум и участвуйте в его обсуждениях и других мероприятиях. Без вас мы не сможем поддерживать и развивать такие программы, как эта.</translation>
     </message>
     <message>
         <source>Our discussion forum is a free online forum on astrology, tarot, numerology and the other subjects of our programs. Visiting it regularly helps us develop and keep up Skyvarre.</source>

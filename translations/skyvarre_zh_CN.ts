@@ -29,12 +29,12 @@
     <message>
         <source>You will learn to overcome your fears. You will prosper in fields of teaching, education and communication. This will give rise to a significant happening in your life. You will learn to pursue your interests in life and attain satisfaction by achieving happiness in something that you have always wanted to do but never got around to doing it.</source>
         <extracomment>What Sedna in Aries means for the reader, below the sign on the result window. Six lines of 465 pixels hold 8-point text there; this text takes five, so a translation may be about a fifth longer than the English, no more.</extracomment>
-        <translation>您将学会克服内心的恐惧，并在教学、教育和沟通领域大有作为，由此为您的人生带来一件意义重大的事。您将学会追寻人生中的兴趣，在一件一直想做却始终未能着手的事情上收获快乐，从而获得满足。</translation>
+        <translation>您将学会克服内心的恐惧，并在教学、教育和沟通领域大展身手，这将成为您人生中的一件大事。您会学着追随自己的兴趣，在一直想做却迟迟未能着手的事情中找到快乐，并由此获得满足。</translation>
     </message>
     <message>
         <source>This is a time for new births and new beginnings. You may be able to get over the shame of abuse in childhood if you have gone through it. You may also feel unhappy about some unresolved happenings. There may be droughts, floods and mass destruction on a large scale.</source>
         <extracomment>What Sedna in Taurus means for the reader, below the sign on the result window. Six lines of 465 pixels hold 8-point text there; this text takes four, so a translation may be about half as long again as the English, no more.</extracomment>
-        <translation>这是新生与新开始的时期。如果您在童年曾遭受虐待，或许能就此摆脱那份羞耻感。您也可能为一些悬而未决的往事感到不快。世间或许会出现大范围的旱灾、洪水和浩劫。</translation>
+        <translation>这是一个新生与新开端的时期。如果您在童年曾遭受虐待，或许能就此摆脱那份羞耻感。一些悬而未决的事情也可能让您感到不快。世间或许会出现大范围的旱灾、洪水和浩劫。</translation>
     </message>
 </context>
 <context>
@@ -128,7 +128,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills: no longer than the English. The &amp; is a plain ampersand, shown as it is; &quot;Help&quot; is the Help menu. The runs of blanks are as designed, no need to copy them.</extracomment>
-        <translation>为您的网站联合冠名本软件，提升网站的访客忠诚度和流量。在这里放上您网站的名称和链接，详见“帮助”菜单。点击此处了解联合冠名的更多信息。</translation>
+        <translation>为您的网站联合冠名本软件，提升网站的访客忠诚度和流量。在此处展示您网站的名称和链接，详见“帮助”菜单。点击此处了解联合冠名的更多信息。</translation>
     </message>
 </context>
 <context>
@@ -207,7 +207,7 @@
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>Asked at start-up at most every 15 days, with Yes and No; Yes opens the download page. Two lines: put a line break between the statement and the question. (&quot;There maybe&quot; is as designed; translate the meaning: there may be an update.)</extracomment>
-        <translation>本软件可能有可用的更新。<byte value="xd"/>您要检查更新吗？</translation>
+        <translation>本软件可能有新版本可用。<byte value="xd"/>是否检查更新？</translation>
     </message>
 </context>
 <context>
@@ -220,7 +220,7 @@
     <message>
         <source>Skyvarre describes the placement of the asteroid Sedna in your birth chart. This asteroid is also known as the Goddess of the Sea. This sign helps you understand yourself and prepare yourself to survive against all odds. Skyvarre is published by Varnholt Softwares.</source>
         <extracomment>The About window&apos;s description: five lines of 383 pixels of 8-point text, of which the English takes four. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
-        <translation>Skyvarre 为您解读小行星 Sedna 在您出生星盘中的位置。这颗小行星又被称为“海洋女神”。它所在的星座能帮助您认识自己，并做好准备，无论遭遇何等逆境都能挺过去。Skyvarre 由 Varnholt Softwares 出品。</translation>
+        <translation>Skyvarre 为您解读小行星塞德娜在您出生星盘中的位置。这颗小行星又被称为“海洋女神”。它所在的星座能帮助您认识自己，并做好准备，无论遭遇何等逆境都能挺过去。Skyvarre 由 Varnholt Softwares 出品。</translation>
     </message>
     <message>
         <source>Click here for more details about fully branded editions</source>
@@ -248,7 +248,7 @@
     <message>
         <source>Sedna in your Chart is Placed in</source>
         <extracomment>The sign&apos;s name follows on the same line, in a label of its own (&quot;... Placed in Aries&quot;): phrase it so that the sign can come last. The line holds about 450 pixels of bold 9-point text for both, of which the English takes 255 (with &quot;Aries&quot;).</extracomment>
-        <translation>您星盘中的 Sedna 落在</translation>
+        <translation>您星盘中的塞德娜落在</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -318,7 +318,7 @@
     <message>
         <source>Skyvarre describes the placement of the asteroid Sedna in your birth chart. This helps you face the gravest of problems and come out a winner. </source>
         <extracomment>Under the top strip of the input window: three lines of 465 pixels of bold 8-point text, of which the English takes two.</extracomment>
-        <translation>Skyvarre 为您解读小行星 Sedna 在您出生星盘中的位置，帮助您直面最严峻的难题，最终成为赢家。</translation>
+        <translation>Skyvarre 为您解读小行星塞德娜在您出生星盘中的位置，帮助您直面最严峻的难题，最终赢得胜利。</translation>
     </message>
     <message>
         <source>Name</source>
@@ -348,20 +348,20 @@
     <message>
         <source>Day of the date of birth</source>
         <extracomment>What a screen reader says of the day list, after its name.</extracomment>
-        <translation>出生日期中的日</translation>
+        <translation>出生日期：日</translation>
     </message>
     <message>
         <source>Month of the date of birth</source>
-        <translation>出生日期中的月份</translation>
+        <translation>出生日期：月</translation>
     </message>
     <message>
         <source>Year of the date of birth</source>
-        <translation>出生日期中的年份</translation>
+        <translation>出生日期：年</translation>
     </message>
     <message>
         <source>Find My &amp;Sedna Astrology Sign</source>
         <extracomment>The main button, 401 pixels wide: up to twice as long as the English. The letter after &amp; is the Alt key shortcut; choose one that no other control or menu title of this window has.</extracomment>
-        <translation>查找我的 Sedna 占星星座(&amp;S)</translation>
+        <translation>查询我的塞德娜星座(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -483,7 +483,7 @@
     <message>
         <source>Please visit our discussion forum regularly and take part in its discussions and other activities. Without your visits we cannot support and keep up programs like this one.</source>
         <extracomment>See the first support request: the same box.</extracomment>
-        <translation>请经常访问我们的论坛，参与其中的讨论和各项活动。没有您的访问，我们就无法继续支持和维护像本程序这样的软件。</translation>
+        <translation>请经常访问我们的论坛，参与其中的讨论和各项活动。没有您的光临与参与，我们就无法继续支持和维护像本程序这样的软件。</translation>
     </message>
     <message>
         <source>Our discussion forum is a free online forum on astrology, tarot, numerology and the other subjects of our programs. Visiting it regularly helps us develop and keep up Skyvarre.</source>

@@ -62,7 +62,8 @@ configure_file(packaging/windows/uninstall.rc.in ${CMAKE_CURRENT_BINARY_DIR}/pac
 add_executable(skyvarre_uninstall WIN32
     packaging/windows/uninstall.cpp ${CMAKE_CURRENT_BINARY_DIR}/packaging/uninstall.rc)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/packaging/uninstall.rc PROPERTIES
-    OBJECT_DEPENDS "${SKYVARRE_ICO};${SKYVARRE_UNINSTALL_MANIFEST}")
+    OBJECT_DEPENDS "${SKYVARRE_ICO};${SKYVARRE_UNINSTALL_MANIFEST};${PROJECT_SOURCE_DIR}/packaging/windows/uninstall-resources.h")
+target_include_directories(skyvarre_uninstall PRIVATE packaging/windows)
 set_target_properties(skyvarre_uninstall PROPERTIES
     OUTPUT_NAME uninstall RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/packaging)
 target_link_options(skyvarre_uninstall PRIVATE -municode -static)

@@ -72,21 +72,32 @@ fi
 # NSIS and zip record each file's time.
 find "$program" "$launcher" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 
-# Builds an installer of the program folder $1 as version $2 into $3. The
-# installer installs every file of the folder and its uninstaller removes
-# exactly those, then each folder once it is empty, deepest first.
+# Builds an installer of the program folder $1 as version $2 into $3, from
+# the script $4 (today's unless given); further arguments go to makensis. The
+# installer installs every file of the folder and keeps their list; its
+# uninstaller removes exactly those, skyvarre.exe last, then each folder once
+# it is empty, deepest first.
 make_installer() {
-    local stage=$1 installer_version=$2 outfile=$3
+    local stage=$1 installer_version=$2 outfile=$3 script=${4:-packaging/windows/installer.nsi}
+    shift $(($# < 4 ? $# : 4))
     local lists
     lists=$(mktemp -d)
+    : >"$lists/files.nsh"
     while IFS= read -r folder; do
         local windows_folder=${folder//\//\\}
         echo "SetOutPath \"\$INSTDIR${windows_folder:+\\$windows_folder}\"" >>"$lists/files.nsh"
         find "$stage/$folder" -maxdepth 1 -type f -printf '%f\n' | sort | while IFS= read -r file; do
             echo "File \"$(realpath "$stage/$folder/$file")\"" >>"$lists/files.nsh"
-            echo "Delete \"\$INSTDIR${windows_folder:+\\$windows_folder}\\$file\"" >>"$lists/unfiles.nsh"
+            echo "${windows_folder:+$windows_folder\\}$file" >>"$lists/installed-files"
         done
     done < <(cd "$stage" && find . -type d -printf '%P\n' | sort)
+    # The program goes last, so that a half-removed installation keeps it.
+    { grep -vx skyvarre.exe "$lists/installed-files"; echo skyvarre.exe; } |
+        sed 's/.*/Delete "$INSTDIR\\&"/' >"$lists/unfiles.nsh"
+    sed 's/.*/StrCmp $1 "&" shipped/' "$lists/installed-files" >"$lists/shipped.nsh"
+    { printf '\xff\xfe'; sed 's/$/\r/' "$lists/installed-files" | iconv -f UTF-8 -t UTF-16LE; } \
+        >"$lists/installed-files.txt"
+    touch -d "@$SOURCE_DATE_EPOCH" "$lists/installed-files.txt"
     : >"$lists/unfolders.nsh"
     (cd "$stage" && find . -mindepth 1 -type d -printf '%P\n' | sort -r) | while IFS= read -r folder; do
         echo "RMDir \"\$INSTDIR\\${folder//\//\\}\"" >>"$lists/unfolders.nsh"
@@ -97,8 +108,9 @@ make_installer() {
     [ ${#sign[@]} -eq 0 ] || signing=("-DSIGN=${sign[*]}")
     makensis -V2 -DSETTINGS="$lists/settings.nsh" -DSTAGE="$(realpath "$stage")" \
         -DFILES="$lists/files.nsh" -DUNFILES="$lists/unfiles.nsh" -DUNFOLDERS="$lists/unfolders.nsh" \
-        -DLAUNCHER="$(realpath "$launcher")" "${signing[@]}" -DOUTFILE="$(realpath "$(dirname "$outfile")")/$(basename "$outfile")" \
-        packaging/windows/installer.nsi
+        -DSHIPPED="$lists/shipped.nsh" -DFILE_LIST="$lists/installed-files.txt" \
+        -DLAUNCHER="$(realpath "$launcher")" "${signing[@]}" "$@" \
+        -DOUTFILE="$(realpath "$(dirname "$outfile")")/$(basename "$outfile")" "$script"
     rm -rf "$lists"
 }
 
@@ -120,7 +132,15 @@ if [ "$mode" = test ]; then
     cp -r "$program" "$earlier"
     echo "A file only the earlier version ships." >"$earlier/obsolete.txt"
     rm "$earlier/licenses/gcc-runtime-copyright.txt"
-    mkdir -p "$build/test-installers"
-    make_installer "$earlier" 1.0 "$build/test-installers/skyvarre-1.0-setup.exe"
+    tests=$build/test-installers
+    mkdir -p "$tests"
+    make_installer "$earlier" 1.0 "$tests/skyvarre-1.0-setup.exe"
+    # The same earlier version as the installer of 1.15 laid it out, whose
+    # uninstall.exe was the uninstaller itself, from that script in git.
+    git show e339b29:packaging/windows/installer.nsi >"$tests/installer-1.15-layout.nsi"
+    make_installer "$earlier" 1.0 "$tests/skyvarre-1.0-1.15-layout-setup.exe" "$tests/installer-1.15-layout.nsi"
+    # This version with the check's ways in: another account, a pause.
+    make_installer "$program" "$version" "$tests/skyvarre-$version-test-hooks-setup.exe" \
+        packaging/windows/installer.nsi -DTEST_HOOKS
     ctest --preset windows
 fi

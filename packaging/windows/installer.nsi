@@ -2,25 +2,31 @@
 ; installed program folder:
 ;   makensis -DSETTINGS=<installer-settings.nsh> -DSTAGE=<program folder>
 ;            -DFILES=<files.nsh> -DUNFILES=<unfiles.nsh> -DUNFOLDERS=<unfolders.nsh>
+;            -DSHIPPED=<shipped.nsh> -DFILE_LIST=<installed-files.txt>
 ;            -DLAUNCHER=<uninstall.exe> -DOUTFILE=<setup.exe>
-;            [-DSIGN=<command that signs the file it is given>]
+;            [-DSIGN=<command that signs the file it is given>] [-DTEST_HOOKS]
 ;            installer.nsi
 ; SETTINGS, which CMake writes, defines VERSION, PUBLISHER, ICON,
 ; RUNNING_MUTEX and the HELP_PAGE, HOME_PAGE and DOWNLOAD_PAGE addresses.
 ; FILES holds a File line for every file of the folder, UNFILES a Delete line
-; for each of them and UNFOLDERS an RMDir line for each folder: the
-; uninstaller removes exactly what was installed, and a folder only once it
-; is empty. LAUNCHER is the small program that Apps and Features runs to
+; for each of them (skyvarre.exe last) and UNFOLDERS an RMDir line for each
+; folder; SHIPPED a StrCmp line for each that jumps to "shipped" when $1
+; names it; FILE_LIST is the same list as UTF-16 text, which the installation
+; keeps. LAUNCHER is the small program that Apps and Features runs to
 ; uninstall: it runs this script's uninstaller in place and waits for it
 ; (packaging/windows/uninstall.cpp).
 ;
 ; Installs for the current user without administrator rights, or, run as an
 ; administrator, for every user of the machine. /S installs and uninstalls
 ; silently. Each refusal and failure has an exit code of its own (EXIT_*
-; below; /? lists them). An earlier installation is removed by its own
-; uninstaller first, so that nothing a later version no longer ships stays
-; behind; it is copied aside beforehand and put back when the new version
-; cannot be written whole.
+; below; /? lists them).
+;
+; An update is written over the installation in place, and only once every
+; file of the new version is there are the files the earlier version had and
+; this one lacks deleted (by the list the earlier version left) and the
+; entry written. The uninstallers are written first, so a folder that an
+; interrupted run left half-written is still recognised as Skyvarre's, and
+; running the installer again completes it. No earlier uninstaller runs.
 
 ; A 64-bit installer for a 64-bit program: it runs where the program does,
 ; and sees the registry and Program Files as the program does.
@@ -33,23 +39,32 @@ SetCompressor /SOLID lzma
 ; What the uninstall entry runs, and the uninstaller it runs.
 !define LAUNCHER_NAME "uninstall.exe"
 !define UNINSTALLER "uninstaller.exe"
+; The files this version installed, for the next version to know which of
+; them it no longer ships.
+!define FILE_LIST_NAME "installed-files.txt"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 ; Where the program keeps its one setting (QSettings' place for "skyvarre").
 !define SETTINGS_KEY "Software\skyvarre"
 ; Qt 6.4 runs on Windows 10 1809 and later.
 !define OLDEST_WINDOWS_BUILD 17763
+; An installation for every user outside Program Files gets Program Files'
+; rights, and no others: administrators and the system may change it, users
+; may read and run it. Owned by the administrators.
+!define PROTECTED_FOLDER "O:BAD:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)"
 
 ; The exit codes, one meaning each, for scripts and package managers.
-; 1 is what NSIS itself gives when the user cancels.
+; 1 is what NSIS itself gives when the user cancels, 2 what it gives when
+; it stops for a failure of its own (a damaged download, a temporary folder
+; it cannot write) or of this script.
 !define EXIT_CANCELLED 1
-!define EXIT_WRITE_FAILED 2
+!define EXIT_NOT_COMPLETED 2
 !define EXIT_RUNNING 3
 !define EXIT_NEWER_INSTALLED 4
 !define EXIT_OTHER_SCOPE 5
 !define EXIT_WINDOWS_TOO_OLD 6
 !define EXIT_BAD_SWITCH 7
 !define EXIT_NEEDS_ADMIN 8
-!define EXIT_FOLDER_NOT_EMPTY 9
+!define EXIT_FOLDER_NOT_OURS 9
 
 ; The installer never asks for elevation: an installation for every user is
 ; made by running it as an administrator. Only the uninstall command of such
@@ -69,7 +84,9 @@ ManifestLongPathAware true
 !include FileFunc.nsh
 !include WordFunc.nsh
 !include TextFunc.nsh
+!include StrFunc.nsh
 !include WinVer.nsh
+${StrLoc}
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -79,7 +96,7 @@ InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 ShowInstDetails hide
 ShowUninstDetails hide
 ; A file that cannot be written stops the installation (Retry or Cancel,
-; and Cancel when silent), and the earlier installation is put back.
+; and Cancel when silent); running the installer again completes it.
 AllowSkipFiles off
 
 VIProductVersion "${VERSION}.0.0"
@@ -92,12 +109,11 @@ VIAddVersionKey "LegalCopyright" "Copyright 2026 The Skyvarre developers. MIT li
 
 Var AllUsers        ; 1 to install for every user, 0 for the current user
 Var Elevated        ; 1 when this process runs with administrator rights
-Var FolderGiven     ; installer: 1 when /D= chose the folder
+Var LocalSystem     ; installer: 1 when it runs as the system (a deployment tool)
 Var ScopeGiven      ; installer: 1 when /AllUsers or /CurrentUser chose the scope
 Var ShowUsage       ; 1 for /?
 Var ModeJustMe
 Var ModeEveryone
-Var Backup          ; installer: where the earlier state is kept, "" until it is
 Var RemoveSettings  ; uninstaller: 1 to remove the reminder setting too
 Var HasEntry        ; uninstaller: 1 when an uninstall entry names this folder
 
@@ -150,9 +166,43 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
     Quit
 !macroend
 
+; The Wine check's ways in, built only into its own copy of the installer:
+; SKYVARRE_TEST_ACCOUNT=user or system makes the run take itself for a user
+; without administrator rights or for the system, and
+; SKYVARRE_TEST_PAUSE=<step> holds it at that step, with a file
+; "paused-<step>" beside it, until it is killed.
+!macro TestPause STEP
+    !ifdef TEST_HOOKS
+        ReadEnvStr $R9 SKYVARRE_TEST_PAUSE
+        ${If} $R9 == "${STEP}"
+            FileOpen $R9 "$EXEDIR\paused-${STEP}" w
+            FileClose $R9
+            ${Do}
+                Sleep 1000
+            ${Loop}
+        ${EndIf}
+    !endif
+!macroend
+
 ; Both the installer and the uninstaller need these; NSIS keeps their
 ; functions apart by the "un." prefix.
 !macro SharedFunctions UN
+    ; NSIS unpacks its plug-ins into a new folder in $TEMP. Before 3.11 a
+    ; user could make that folder first, in the system's temporary folder
+    ; (a run as the system) or the administrator's own (an elevated run), and
+    ; fill it. Run with administrator rights, the plug-ins' folder goes where
+    ; only administrators may create one: the very first thing, before any
+    ; plug-in is used.
+    Function ${UN}KeepPluginsPrivate
+        ClearErrors
+        GetTempFileName $0 "$PROGRAMFILES64"
+        ${IfNot} ${Errors}
+        ${AndIf} $0 != ""
+            Delete $0
+            UnsafeStrCpy $TEMP "$PROGRAMFILES64"
+        ${EndIf}
+    FunctionEnd
+
     ; Sets the shell folders and SHCTX (HKEY_CURRENT_USER or
     ; HKEY_LOCAL_MACHINE) for the chosen scope.
     Function ${UN}UseScope
@@ -205,6 +255,28 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
         ${Else}
             StrCpy $Elevated 0
         ${EndIf}
+        !ifdef TEST_HOOKS
+            ReadEnvStr $0 SKYVARRE_TEST_ACCOUNT
+            ${If} $0 == "user"
+                StrCpy $Elevated 0
+            ${EndIf}
+        !endif
+    FunctionEnd
+
+    ; Pushes the folder on the stack without its trailing backslashes, so
+    ; that two spellings of one folder compare equal (StrCmp ignores case,
+    ; as Windows does).
+    Function ${UN}TrimFolder
+        Exch $0
+        Push $1
+        loop:
+            StrCpy $1 $0 1 -1
+            ${If} $1 == "\"
+                StrCpy $0 $0 -1
+                Goto loop
+            ${EndIf}
+        Pop $1
+        Exch $0
     FunctionEnd
 
     ; Reads the command line's switches into the variables they set; ends
@@ -253,8 +325,38 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
         "$(MSG_UNKNOWN_SWITCH)"
 !macroend
 
+; Sets RESULT to 1 when FOLDER lies inside PARENT (both without trailing
+; backslashes), else to 0.
+!macro IsInside FOLDER PARENT RESULT
+    StrLen ${RESULT} "${PARENT}\"
+    StrCpy ${RESULT} "${FOLDER}" ${RESULT}
+    ${If} ${RESULT} == "${PARENT}\"
+        StrCpy ${RESULT} 1
+    ${Else}
+        StrCpy ${RESULT} 0
+    ${EndIf}
+!macroend
+
 ;----------------------------------------------------------------------------
 ; The installer
+
+Var EarlierFolder   ; the folder this scope's entry named before
+Var UsersOwnFolder  ; for every user: the folder the user's own entry named
+
+; Sets RESULT to 1 when the uninstall entry under ROOT names FOLDER (without
+; trailing backslashes), else to 0.
+!macro IsNamedByEntry ROOT FOLDER RESULT
+    ReadRegStr ${RESULT} ${ROOT} "${UNINSTALL_KEY}" "InstallLocation"
+    Push ${RESULT}
+    Call TrimFolder
+    Pop ${RESULT}
+    ${If} ${RESULT} == ${FOLDER}
+    ${AndIf} ${RESULT} != ""
+        StrCpy ${RESULT} 1
+    ${Else}
+        StrCpy ${RESULT} 0
+    ${EndIf}
+!macroend
 
 Function TakeSwitch
     !insertmacro TakeSilentSwitch
@@ -277,10 +379,53 @@ Function TakeSwitch
     !insertmacro RefuseSwitch
 FunctionEnd
 
+; /D= as it was given. NSIS takes everything after " /D=" as the folder,
+; and one it finds invalid (in quotes, with forward slashes, relative, on a
+; drive that is not there) it quietly replaces with InstallDir; the line
+; Windows started this process with still holds what was given. One pair of
+; quotes is taken off; anything but an absolute folder is refused.
+Function ReadFolderSwitch
+    System::Call 'kernel32::GetCommandLineW() w .r0'
+    ${StrLoc} $1 $0 " /D=" ">"
+    ${If} $1 == ""
+        Call ChooseFolder
+        Return
+    ${EndIf}
+    IntOp $1 $1 + 4
+    StrCpy $0 $0 "" $1
+    StrCpy $1 $0 1
+    StrCpy $2 $0 "" -1
+    ${If} $1 == '"'
+    ${AndIf} $2 == '"'
+        StrCpy $0 $0 -1 1
+    ${EndIf}
+    Push $0
+    Call TrimFolder
+    Pop $0
+    ; A drive letter with its backslash, or a share's two.
+    StrCpy $1 $0 1 1
+    StrCpy $2 $0 1 2
+    StrCpy $3 $0 2
+    ${GetRoot} $0 $4
+    ${If} $1$2 != ":\"
+    ${AndIf} $3 != "\\"
+        StrCpy $4 ""
+    ${EndIf}
+    ${StrLoc} $1 $0 "/" ">"
+    ${StrLoc} $2 $0 '"' ">"
+    ${If} $4 == ""
+    ${OrIfNot} ${FileExists} "$4\*.*"
+    ${OrIf} $1 != ""
+    ${OrIf} $2 != ""
+        !insertmacro Refuse ${EXIT_BAD_SWITCH} "$(MSG_BAD_FOLDER)"
+    ${EndIf}
+    StrCpy $INSTDIR $0
+FunctionEnd
+
 Function .onInit
+    Call KeepPluginsPrivate
     StrCpy $AllUsers 0
     StrCpy $ScopeGiven 0
-    StrCpy $Backup ""
     Call ReadSwitches
     ${If} $ShowUsage = 1
         MessageBox MB_OK|MB_ICONINFORMATION \
@@ -294,21 +439,26 @@ Function .onInit
             "$(MSG_WINDOWS_TOO_OLD)"
     ${EndIf}
     Call FindElevation
-    ; NSIS has put /D='s folder, or else InstallDir, into $INSTDIR.
-    StrCpy $FolderGiven 0
-    ${If} $INSTDIR != "$LOCALAPPDATA\Programs\${PRODUCT}"
-        StrCpy $FolderGiven 1
-    ${EndIf}
-    ; On the users page, an administrator is offered the installation for
-    ; every user first where that is the one there is. Silently, without a
-    ; switch, it is always the user's own.
+    ; WinLocalSystemSid (22), as Intune and SCCM run installers.
+    System::Call '*(&i68) p .r1'
+    System::Call 'advapi32::CreateWellKnownSid(i 22, p 0, p r1, *i 68)'
+    System::Call 'advapi32::CheckTokenMembership(p 0, p r1, *i .s)'
+    Pop $LocalSystem
+    System::Free $1
+    !ifdef TEST_HOOKS
+        ReadEnvStr $0 SKYVARRE_TEST_ACCOUNT
+        ${If} $0 == "system"
+            StrCpy $LocalSystem 1
+        ${EndIf}
+    !endif
+    ; Without a switch an administrator installs for every user: one who
+    ; typed an administrator's password for a user, or a deployment tool
+    ; running as the system, means the computer's users, not the profile
+    ; of the account the installer runs as. A user installs for themselves.
     ${If} $ScopeGiven = 0
     ${AndIf} $Elevated = 1
-    ${AndIfNot} ${Silent}
-        ReadRegStr $R1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-        ReadRegStr $R2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
-        ${If} $R1 != ""
-        ${AndIf} $R2 == ""
+        ${If} $LocalSystem = 1
+        ${OrIfNot} ${Silent}
             StrCpy $AllUsers 1
         ${EndIf}
     ${EndIf}
@@ -317,24 +467,18 @@ Function .onInit
         !insertmacro Refuse ${EXIT_NEEDS_ADMIN} \
             "$(MSG_INSTALL_NEEDS_ADMIN)"
     ${EndIf}
+    Call UseScope
+    Call ReadFolderSwitch
     ; Interactively the pages check; silently everything is checked here.
     ${If} ${Silent}
         Call CheckBeforeInstalling
-        Call UseScope
-        Call ChooseFolder
         Call CheckFolder
-    ${Else}
-        Call UseScope
-        Call ChooseFolder
     ${EndIf}
 FunctionEnd
 
-; The folder: the one /D= gave, else where this scope's installation is,
-; else the scope's usual place.
+; The folder: where this scope's installation is, else the scope's usual
+; place.
 Function ChooseFolder
-    ${If} $FolderGiven = 1
-        Return
-    ${EndIf}
     ReadRegStr $INSTDIR SHCTX "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $INSTDIR == ""
         ${If} $AllUsers = 1
@@ -345,65 +489,48 @@ Function ChooseFolder
     ${EndIf}
 FunctionEnd
 
-; Pushes 1 when the folder on the stack holds anything, 0 when it is empty
-; or does not exist.
-Function HoldsAnything
+; Pushes 1 when the folder on the stack is Skyvarre's and may take the
+; files: one an uninstall entry names, one that holds an uninstaller or the
+; list of installed files (a half-installed or half-removed installation,
+; or one whose program a virus scanner took away), an empty one, or none
+; yet. Anything else holds files of other programs, which the installation
+; would overwrite and its uninstaller later delete.
+Function IsFolderOurs
     Exch $0
     Push $1
-    Push $2
-    ${If} $0 == ""
-        ; Not the current drive's root.
-        StrCpy $0 0
-        Goto done
-    ${EndIf}
-    FindFirst $2 $1 "$0\*.*"
-    skip_dots:
-    ${If} $1 == "."
-    ${OrIf} $1 == ".."
-        FindNext $2 $1
-        Goto skip_dots
-    ${EndIf}
-    FindClose $2
-    ${If} $1 == ""
-        StrCpy $0 0
-    ${Else}
+    Push $0
+    Call TrimFolder
+    Pop $0
+    ${DirState} $0 $1
+    ${If} $1 < 1
+    ${OrIf} ${FileExists} "$0\${UNINSTALLER}"
+    ${OrIf} ${FileExists} "$0\${LAUNCHER_NAME}"
+    ${OrIf} ${FileExists} "$0\${FILE_LIST_NAME}"
         StrCpy $0 1
+    ${Else}
+        !insertmacro IsNamedByEntry HKLM $0 $1
+        ${If} $1 = 0
+            !insertmacro IsNamedByEntry HKCU $0 $1
+        ${EndIf}
+        StrCpy $0 $1
     ${EndIf}
-    done:
-    Pop $2
     Pop $1
-    Exch $0
-FunctionEnd
-
-; Pushes 1 when FOLDER may take the files: it does not exist, is empty, or
-; holds Skyvarre (an installation's folder, or one with the program in it).
-; Anything else would be overwritten and later deleted by the uninstaller.
-Function IsFolderForUs
-    Exch $0
-    ${If} ${FileExists} "$0\${EXE}"
-        StrCpy $0 1
-    ${Else}
-        Push $0
-        Call HoldsAnything
-        Pop $0
-        IntOp $0 1 - $0
-    ${EndIf}
     Exch $0
 FunctionEnd
 
 Function CheckFolder
     Push $INSTDIR
-    Call IsFolderForUs
+    Call IsFolderOurs
     Pop $0
     ${If} $0 = 0
-        !insertmacro Refuse ${EXIT_FOLDER_NOT_EMPTY} \
+        !insertmacro Refuse ${EXIT_FOLDER_NOT_OURS} \
             "$(MSG_FOLDER_NOT_EMPTY_SILENT)"
     ${EndIf}
 FunctionEnd
 
 Function FolderPageLeave
     Push $INSTDIR
-    Call IsFolderForUs
+    Call IsFolderOurs
     Pop $0
     ${If} $0 = 0
         MessageBox MB_OK|MB_ICONEXCLAMATION \
@@ -414,25 +541,28 @@ FunctionEnd
 
 ; Everything that may refuse the installation, before anything changes:
 ; a running copy, an installation for every user that a user's own cannot
-; stand beside, a newer version.
+; stand beside, a newer version in either scope.
 Function CheckBeforeInstalling
     Call WaitUntilClosed
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${DirState} $0 $1
     ${If} $AllUsers = 0
-        ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-        ${If} $0 != ""
-        ${AndIf} ${FileExists} "$0\${LAUNCHER_NAME}"
-            MessageBox MB_OK|MB_ICONEXCLAMATION \
-                "$(MSG_OTHER_SCOPE)" \
-                /SD IDOK
-            ${If} ${Silent}
-                SetErrorLevel ${EXIT_OTHER_SCOPE}
-                Quit
-            ${EndIf}
-            Abort
+    ${AndIf} $0 != ""
+    ${AndIf} $1 = 1
+        MessageBox MB_OK|MB_ICONEXCLAMATION \
+            "$(MSG_OTHER_SCOPE)" \
+            /SD IDOK
+        ${If} ${Silent}
+            SetErrorLevel ${EXIT_OTHER_SCOPE}
+            Quit
         ${EndIf}
-        ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "DisplayVersion"
-    ${Else}
-        ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "DisplayVersion"
+        Abort
+    ${EndIf}
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "DisplayVersion"
+    ReadRegStr $2 HKCU "${UNINSTALL_KEY}" "DisplayVersion"
+    ${VersionCompare} $1 $2 $3
+    ${If} $3 = 2
+        StrCpy $1 $2
     ${EndIf}
     ${If} $1 != ""
         ${VersionCompare} $1 "${VERSION}" $2
@@ -458,7 +588,10 @@ Function ModePage
     ${EndIf}
     ${NSD_CreateLabel} 0 0 100% 24u $1
     Pop $0
-    ${NSD_CreateRadioButton} 10u 34u -10u 12u "$(PAGE_USERS_JUST_ME)"
+    ; Named after the account, which is the administrator's when a user
+    ; typed an administrator's password.
+    System::Call 'advapi32::GetUserNameW(w .r1, *i ${NSIS_MAX_STRLEN})'
+    ${NSD_CreateRadioButton} 10u 34u -10u 12u "$(PAGE_USERS_JUST_ME) ($1)"
     Pop $ModeJustMe
     ${NSD_CreateRadioButton} 10u 50u -10u 12u "$(PAGE_USERS_EVERYONE)"
     Pop $ModeEveryone
@@ -496,256 +629,110 @@ Function RunAsTheUser
 FunctionEnd
 
 ;----------------------------------------------------------------------------
-; Keeping the earlier state, so that a failed installation can put it back
+; Installing in place
 
-; The Start-menu shortcut of the scope CONTEXT (current or all).
-!macro ShortcutOf CONTEXT RESULT
-    SetShellVarContext ${CONTEXT}
-    StrCpy ${RESULT} "$SMPROGRAMS\${PRODUCT}.lnk"
-    Call UseScope
-!macroend
-
-; Copies the folder $0 aside, once, with a line in the list of copies.
-Function KeepFolder
-    Push $0
-    Call HoldsAnything
-    Pop $1
-    ${If} $1 = 0
+; An installation for every user outside Program Files would take the
+; rights of the folder it is made in, which at a drive's root let every
+; user change it: then any user could put a program there that every user,
+; and the next update run as an administrator, would start.
+Function ProtectFolder
+    ${If} $AllUsers = 0
         Return
     ${EndIf}
-    ClearErrors
-    FileOpen $1 "$Backup\folders.txt" r
-    ${IfNot} ${Errors}
-        ${Do}
-            FileRead $1 $2
-            ${TrimNewLines} $2 $2
-            ${If} $2 == $0
-                FileClose $1
-                Return
-            ${EndIf}
-        ${LoopUntil} $2 == ""
-        FileClose $1
+    !insertmacro IsInside $INSTDIR $PROGRAMFILES64 $0
+    !insertmacro IsInside $INSTDIR $PROGRAMFILES32 $1
+    ${If} $0 = 1
+    ${OrIf} $1 = 1
+        Return
     ${EndIf}
-    GetTempFileName $3 "$Backup"
-    Delete $3
+    System::Call 'advapi32::ConvertStringSecurityDescriptorToSecurityDescriptorW(w "${PROTECTED_FOLDER}", i 1, *p .r1, p 0) i .r0'
+    ${If} $0 <> 0
+        System::Call 'advapi32::GetSecurityDescriptorOwner(p r1, *p .r2, *i .r3)'
+        System::Call 'advapi32::GetSecurityDescriptorDacl(p r1, *i .r3, *p .r4, *i .r3)'
+        ; SE_FILE_OBJECT; OWNER, DACL and PROTECTED_DACL_SECURITY_INFORMATION.
+        ; The rights pass on to what the folder holds.
+        System::Call 'advapi32::SetNamedSecurityInfoW(w "$INSTDIR", i 1, i 0x80000005, p r2, p 0, p r4, p 0) i .r0'
+        System::Call 'kernel32::LocalFree(p r1)'
+        ${If} $0 = 0
+            Return
+        ${EndIf}
+    ${EndIf}
+    SetErrors
+FunctionEnd
+
+; Deletes the files the earlier version installed that this one does not
+; ship, by the list it left in the folder; nothing when there is none
+; (a new installation, or one made before the list was kept). A line that
+; would reach outside the folder is not followed.
+Function RemoveObsoleteFiles
     ClearErrors
-    CopyFiles /SILENT "$0\*.*" "$3"
+    FileOpen $0 "$INSTDIR\${FILE_LIST_NAME}" r
     ${If} ${Errors}
-        SetErrorLevel ${EXIT_WRITE_FAILED}
-        Abort "$(MSG_NOT_COPIED_ASIDE)"
-    ${EndIf}
-    FileOpen $1 "$Backup\folders.txt" a
-    FileSeek $1 0 END
-    FileWrite $1 "$0$\r$\n$3$\r$\n"
-    FileClose $1
-FunctionEnd
-
-; Before the first change: the folders that will change, both uninstall
-; entries and both shortcuts.
-Function KeepEarlierState
-    InitPluginsDir
-    StrCpy $Backup "$PLUGINSDIR\earlier"
-    CreateDirectory "$Backup"
-    StrCpy $0 $INSTDIR
-    Call KeepFolder
-    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
-    Call KeepFolder
-    ${If} $Elevated = 1
-        ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-        Call KeepFolder
-    ${EndIf}
-    ; reg.exe keeps a key whole, whatever values an earlier version wrote.
-    nsExec::Exec '"$SYSDIR\reg.exe" export "HKCU\${UNINSTALL_KEY}" "$Backup\current.reg" /y'
-    Pop $0
-    ${If} $Elevated = 1
-        nsExec::Exec '"$SYSDIR\reg.exe" export "HKLM\${UNINSTALL_KEY}" "$Backup\all.reg" /y'
-        Pop $0
-    ${EndIf}
-    !insertmacro ShortcutOf current $0
-    CopyFiles /SILENT "$0" "$Backup\current.lnk"
-    !insertmacro ShortcutOf all $0
-    CopyFiles /SILENT "$0" "$Backup\all.lnk"
-FunctionEnd
-
-; Puts back what KeepEarlierState kept: first what this installation wrote
-; goes, then the earlier folders, entries and shortcuts come back.
-Function .onInstFailed
-    ${If} $Backup == ""
         Return
     ${EndIf}
-    ; Whatever NSIS said of the failure, it was a failure to write.
-    SetErrorLevel ${EXIT_WRITE_FAILED}
-    DetailPrint "$(DETAIL_PUTTING_BACK)"
-    !include "${UNFILES}"
-    Delete "$INSTDIR\${UNINSTALLER}"
-    Delete "$INSTDIR\${LAUNCHER_NAME}"
-    !include "${UNFOLDERS}"
-    RMDir "$INSTDIR"
-    ClearErrors
-    FileOpen $1 "$Backup\folders.txt" r
-    ${IfNot} ${Errors}
-        ${Do}
-            FileRead $1 $2
-            FileRead $1 $3
-            ${TrimNewLines} $2 $2
-            ${TrimNewLines} $3 $3
-            ${If} $2 != ""
-                CreateDirectory "$2"
-                CopyFiles /SILENT "$3\*.*" "$2"
-            ${EndIf}
-        ${LoopUntil} $2 == ""
-        FileClose $1
+    FileReadWord $0 $1
+    ${If} $1 <> 0xFEFF
+        FileSeek $0 0 SET
     ${EndIf}
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
-    ${If} ${FileExists} "$Backup\current.reg"
-        nsExec::Exec '"$SYSDIR\reg.exe" import "$Backup\current.reg"'
-        Pop $0
-    ${EndIf}
-    ${If} $Elevated = 1
-        DeleteRegKey HKLM "${UNINSTALL_KEY}"
-        ${If} ${FileExists} "$Backup\all.reg"
-            nsExec::Exec '"$SYSDIR\reg.exe" import "$Backup\all.reg"'
-            Pop $0
+    ${Do}
+        ClearErrors
+        FileReadUTF16LE $0 $1
+        ${If} ${Errors}
+            ${Break}
         ${EndIf}
-    ${EndIf}
-    Delete "$SMPROGRAMS\${PRODUCT}.lnk"
-    !insertmacro ShortcutOf current $0
-    CopyFiles /SILENT "$Backup\current.lnk" "$0"
-    !insertmacro ShortcutOf all $0
-    CopyFiles /SILENT "$Backup\all.lnk" "$0"
+        ${TrimNewLines} $1 $1
+        ${StrLoc} $2 $1 ".." ">"
+        ${StrLoc} $3 $1 ":" ">"
+        StrCpy $4 $1 1
+        ${If} $1 == ""
+        ${OrIf} $2 != ""
+        ${OrIf} $3 != ""
+        ${OrIf} $4 == "\"
+            ${Continue}
+        ${EndIf}
+        !include "${SHIPPED}"
+        Delete "$INSTDIR\$1"
+        ${GetParent} "$INSTDIR\$1" $2
+        RMDir $2
+        shipped:
+    ${Loop}
+    FileClose $0
 FunctionEnd
 
-;----------------------------------------------------------------------------
-; Removing an earlier installation
-
-; Runs the command line on the stack without administrator rights, as the
-; user's own programs run: this process's user, the administrators' group
-; for denying only, no privileges but the basic ones, medium integrity.
-; Waits for it and pushes its exit code, or "" when it could not start.
-Function ExecWaitWithoutAdmin
-    Exch $0
-    Push $1
-    Push $2
-    Push $3
-    Push $4
-    Push $5
-    Push $6
-    StrCpy $6 ""
-    ; TOKEN_DUPLICATE | TOKEN_ASSIGN_PRIMARY | TOKEN_QUERY | TOKEN_ADJUST_DEFAULT
-    System::Call 'advapi32::OpenProcessToken(p -1, i 0x8B, *p .r1) i .r2'
-    ${If} $2 <> 0
-        System::Call 'advapi32::ConvertStringSidToSidW(w "S-1-5-32-544", *p .r3)'
-        ; SID_AND_ATTRIBUTES; DISABLE_MAX_PRIVILEGE
-        System::Call '*(p r3, i 0) p .r4'
-        System::Call 'advapi32::CreateRestrictedToken(p r1, i 1, i 1, p r4, i 0, p 0, i 0, p 0, *p .r5) i .r2'
-        System::Free $4
-        System::Call 'kernel32::LocalFree(p r3)'
-        System::Call 'kernel32::CloseHandle(p r1)'
-    ${EndIf}
-    ${If} $2 <> 0
-        ; TOKEN_MANDATORY_LABEL with the medium integrity SID (SE_GROUP_INTEGRITY)
-        System::Call 'advapi32::ConvertStringSidToSidW(w "S-1-16-8192", *p .r3)'
-        System::Call 'advapi32::GetLengthSid(p r3) i .r1'
-        IntOp $1 $1 + 16
-        System::Call '*(p r3, i 0x20) p .r4'
-        System::Call 'advapi32::SetTokenInformation(p r5, i 25, p r4, i r1) i .r2'
-        System::Free $4
-        System::Call 'kernel32::LocalFree(p r3)'
-        ${If} $2 <> 0
-            ; STARTUPINFOW (104 bytes, cb first), PROCESS_INFORMATION
-            System::Alloc 104
-            Pop $3
-            System::Call '*$3(i 104)'
-            System::Call '*(p 0, p 0, i 0, i 0) p .r4'
-            System::Call 'advapi32::CreateProcessAsUserW(p r5, p 0, w r0, p 0, p 0, i 0, i 0, p 0, p 0, p r3, p r4) i .r2'
-            ${If} $2 <> 0
-                System::Call '*$4(p .r1, p .r2)'
-                System::Call 'kernel32::WaitForSingleObject(p r1, i -1)'
-                System::Call 'kernel32::GetExitCodeProcess(p r1, *i .r6)'
-                System::Call 'kernel32::CloseHandle(p r1)'
-                System::Call 'kernel32::CloseHandle(p r2)'
-            ${EndIf}
-            System::Free $3
-            System::Free $4
+; Removes the files of the installation in $0 by the names this version
+; knows: an earlier installation in another folder, once this one is whole.
+; No program of that folder runs. Files this version does not know stay,
+; and a message says so. An installer with administrator rights removes
+; the files a user's own entry names ($1 = 1) only inside the user's
+; profile: that entry is the user's to change.
+Function RemoveFilesByName
+    DetailPrint "$(DETAIL_REMOVING)"
+    ${If} $1 = 1
+    ${AndIf} $Elevated = 1
+        !insertmacro IsInside $0 $PROFILE $1
+        ${If} $1 = 0
+            Goto report
         ${EndIf}
-        System::Call 'kernel32::CloseHandle(p r5)'
     ${EndIf}
-    StrCpy $0 $6
-    Pop $6
-    Pop $5
-    Pop $4
-    Pop $3
-    Pop $2
-    Pop $1
-    Exch $0
-FunctionEnd
-
-; Removes the installation in $0 that lost its uninstaller, whose entry lies
-; under ROOT (HKCU or HKLM, shortcut CONTEXT current or all): the files this
-; version ships, its folders once empty, its shortcut and its entry.
-!macro RemoveByHand ROOT CONTEXT
     Push $INSTDIR
     StrCpy $INSTDIR $0
     !include "${UNFILES}"
     Delete "$INSTDIR\${UNINSTALLER}"
     Delete "$INSTDIR\${LAUNCHER_NAME}"
+    Delete "$INSTDIR\${FILE_LIST_NAME}"
     !include "${UNFOLDERS}"
     RMDir "$INSTDIR"
     Pop $INSTDIR
-    !insertmacro ShortcutOf ${CONTEXT} $1
-    Delete "$1"
-    DeleteRegKey ${ROOT} "${UNINSTALL_KEY}"
+    report:
     ${If} ${FileExists} "$0\*.*"
         MessageBox MB_OK|MB_ICONINFORMATION \
             "$(MSG_FILES_LEFT)" \
             /SD IDOK
     ${EndIf}
-!macroend
+FunctionEnd
 
-; Removes the installation whose entry lies under ROOT, normally with its
-; own uninstall command, run silently; waits for it. SWITCH and _?= are for
-; 1.15 and earlier, whose uninstall.exe was the uninstaller itself. A user's
-; own installation lies in a folder the user's programs may change, so its
-; command never runs with this installer's administrator rights.
-!macro RemoveEarlierInstallation ROOT SWITCH CONTEXT
-    ReadRegStr $0 ${ROOT} "${UNINSTALL_KEY}" "InstallLocation"
-    ${If} $0 != ""
-        ${If} ${FileExists} "$0\${LAUNCHER_NAME}"
-            DetailPrint "$(DETAIL_REMOVING)"
-            StrCpy $1 '"$0\${LAUNCHER_NAME}" ${SWITCH} /S _?=$0'
-            !if ${ROOT} == HKCU
-                ${If} $Elevated = 1
-                    Push $1
-                    Call ExecWaitWithoutAdmin
-                    Pop $1
-                ${Else}
-                    ExecWait $1 $1
-                ${EndIf}
-            !else
-                ExecWait $1 $1
-            !endif
-            ${If} $1 != 0
-                MessageBox MB_OK|MB_ICONSTOP \
-                    "$(MSG_NOT_REMOVED)" \
-                    /SD IDOK
-                Abort "$(STATUS_NOT_INSTALLED)"
-            ${EndIf}
-            ; Uninstallers of 1.15 and earlier, run in place, leave themselves.
-            Delete "$0\${LAUNCHER_NAME}"
-            RMDir "$0"
-        ${ElseIf} ${FileExists} "$0\*.*"
-            DetailPrint "$(DETAIL_REMOVING_WITHOUT_UNINSTALLER)"
-            !insertmacro RemoveByHand ${ROOT} ${CONTEXT}
-        ${Else}
-            DetailPrint "$(DETAIL_REMOVING_STALE_ENTRY)"
-            !insertmacro RemoveByHand ${ROOT} ${CONTEXT}
-        ${EndIf}
-    ${EndIf}
-!macroend
-
-; Stops the installation at a failed write; .onInstFailed puts the earlier
-; state back.
-!macro AbortOnErrors MESSAGE
+; Stops at a failed write.
+!macro StopOnErrors MESSAGE
     ${If} ${Errors}
         MessageBox MB_OK|MB_ICONSTOP "$(${MESSAGE})" /SD IDOK
         Abort "$(STATUS_NOT_INSTALLED)"
@@ -755,38 +742,49 @@ FunctionEnd
 Section "Skyvarre"
     ; The user may have started the program while on the pages.
     Call WaitUntilClosed
-    ; Whether the folder can be written at all, before anything changes.
+    ; The earlier installations that go once this one is whole: this
+    ; scope's, where it lies elsewhere, and, for every user, the user's own.
+    ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    Push $0
+    Call TrimFolder
+    Pop $EarlierFolder
+    StrCpy $UsersOwnFolder ""
+    ${If} $AllUsers = 1
+        ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "DisplayName"
+        ReadRegStr $UsersOwnFolder HKCU "${UNINSTALL_KEY}" "InstallLocation"
+        Push $UsersOwnFolder
+        Call TrimFolder
+        Pop $UsersOwnFolder
+        ${If} $0 != ""
+        ${AndIf} $UsersOwnFolder == ""
+            ; An entry without a folder: only the entry goes.
+            StrCpy $UsersOwnFolder "$INSTDIR"
+        ${EndIf}
+    ${EndIf}
+    Push $INSTDIR
+    Call TrimFolder
+    Pop $INSTDIR
+
     ClearErrors
     CreateDirectory "$INSTDIR"
-    FileOpen $0 "$INSTDIR\${PRODUCT}-write-test.tmp" w
-    FileClose $0
-    Delete "$INSTDIR\${PRODUCT}-write-test.tmp"
-    ${If} ${Errors}
-        RMDir "$INSTDIR"
-        MessageBox MB_OK|MB_ICONSTOP \
-            "$(MSG_FOLDER_NOT_WRITABLE)" /SD IDOK
-        SetErrorLevel ${EXIT_WRITE_FAILED}
-        Abort "$(STATUS_NOT_INSTALLED)"
-    ${EndIf}
-
-    Call KeepEarlierState
-    ; One installation per user: one for every user replaces the user's own.
-    !insertmacro RemoveEarlierInstallation HKCU /CurrentUser current
-    ${If} $AllUsers = 1
-        !insertmacro RemoveEarlierInstallation HKLM /AllUsers all
-    ${EndIf}
-
+    Call ProtectFolder
+    !insertmacro StopOnErrors MSG_FOLDER_NOT_WRITABLE
+    !insertmacro TestPause folder
     SetOutPath "$INSTDIR"
-    !include "${FILES}"
-    SetOutPath "$INSTDIR"
-    ClearErrors
     WriteUninstaller "$INSTDIR\${UNINSTALLER}"
     File "/oname=${LAUNCHER_NAME}" "${LAUNCHER}"
-    !insertmacro AbortOnErrors MSG_UNINSTALLER_NOT_WRITTEN
-    CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}"
-    !insertmacro AbortOnErrors MSG_SHORTCUT_NOT_WRITTEN
-
+    !insertmacro StopOnErrors MSG_NOT_COMPLETED
+    !insertmacro TestPause uninstaller
+    !include "${FILES}"
+    SetOutPath "$INSTDIR"
+    !insertmacro TestPause files
+    Call RemoveObsoleteFiles
     ClearErrors
+    File "/oname=${FILE_LIST_NAME}" "${FILE_LIST}"
+    CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}"
+    !insertmacro StopOnErrors MSG_NOT_COMPLETED
+    !insertmacro TestPause list
+
     ; Apps and Features: SHCTX is HKEY_CURRENT_USER for the current user and
     ; HKEY_LOCAL_MACHINE for every user. The commands end only when the
     ; uninstallation has, with its exit code, as package managers expect.
@@ -806,7 +804,27 @@ Section "Skyvarre"
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $1 $2 $3
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $1
-    !insertmacro AbortOnErrors MSG_ENTRY_NOT_WRITTEN
+    !insertmacro StopOnErrors MSG_NOT_COMPLETED
+    !insertmacro TestPause entry
+
+    ; This installation is whole: the earlier ones elsewhere go.
+    ${If} $EarlierFolder != ""
+    ${AndIf} $EarlierFolder != $INSTDIR
+        StrCpy $0 $EarlierFolder
+        IntOp $1 1 - $AllUsers
+        Call RemoveFilesByName
+    ${EndIf}
+    ${If} $UsersOwnFolder != ""
+        ${If} $UsersOwnFolder != $INSTDIR
+            StrCpy $0 $UsersOwnFolder
+            StrCpy $1 1
+            Call RemoveFilesByName
+        ${EndIf}
+        SetShellVarContext current
+        Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+        Call UseScope
+        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${EndIf}
 SectionEnd
 
 ;----------------------------------------------------------------------------
@@ -827,22 +845,6 @@ Function un.TakeSwitch
         Return
     ${EndIf}
     !insertmacro RefuseSwitch
-FunctionEnd
-
-; Trims the trailing backslashes of the path on the stack, so that two
-; spellings of one folder compare equal (StrCmp ignores case, as
-; Windows does).
-Function un.TrimFolder
-    Exch $0
-    Push $1
-    loop:
-        StrCpy $1 $0 1 -1
-        ${If} $1 == "\"
-            StrCpy $0 $0 -1
-            Goto loop
-        ${EndIf}
-    Pop $1
-    Exch $0
 FunctionEnd
 
 ; Sets the scope and $HasEntry from the entry whose InstallLocation is this
@@ -874,6 +876,7 @@ Function un.FindOwnEntry
 FunctionEnd
 
 Function un.onInit
+    Call un.KeepPluginsPrivate
     StrCpy $RemoveSettings 0
     Call un.ReadSwitches
     ${If} $ShowUsage = 1
@@ -918,18 +921,20 @@ FunctionEnd
 Section "Uninstall"
     ; The user may have started the program while on the pages.
     Call un.WaitUntilClosed
-    ; The program's files first: one that cannot be removed (a copy started
-    ; meanwhile holds it) keeps the entry, the shortcut and this uninstaller,
-    ; so that the uninstallation can be run again.
+    ; The program's files first, skyvarre.exe last: one that cannot be
+    ; removed (a copy started meanwhile holds it) keeps the entry, the
+    ; shortcut and this uninstaller, so that the uninstallation can be run
+    ; again, and a half-removed folder is still recognised as Skyvarre's.
     ClearErrors
     !include "${UNFILES}"
     ${If} ${Errors}
         MessageBox MB_OK|MB_ICONSTOP \
             "$(MSG_FILES_NOT_REMOVED)" \
             /SD IDOK
-        SetErrorLevel ${EXIT_WRITE_FAILED}
+        SetErrorLevel ${EXIT_NOT_COMPLETED}
         Abort "$(STATUS_NOT_UNINSTALLED)"
     ${EndIf}
+    Delete "$INSTDIR\${FILE_LIST_NAME}"
     ${If} $HasEntry = 1
         Delete "$SMPROGRAMS\${PRODUCT}.lnk"
         DeleteRegKey SHCTX "${UNINSTALL_KEY}"

@@ -11,20 +11,31 @@
 // program (deleting it, Windows does not).
 
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 #include <shellapi.h>
 
+#include <cwchar>
 #include <string>
+
+#include "uninstall-resources.h"
 
 namespace {
 
 // The uninstaller's exit codes this program gives of its own.
 constexpr DWORD kFailed = 2;
+constexpr DWORD kBadSwitch = 7;
 constexpr DWORD kNeedsAdministrator = 8;
+constexpr DWORD kUninstallerMissing = 10;
 
 const wchar_t kUninstaller[] = L"uninstaller.exe";
-// Gone from the folder once the uninstaller has removed the program: an
-// exit code of 0 alone may also mean it only showed its usage.
-const wchar_t kProgram[] = L"skyvarre.exe";
+const wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Skyvarre";
+// Given to the copy started through UAC, so that it never asks again when
+// Windows gave it no administrator rights (UAC turned off for users).
+const wchar_t kElevatedSwitch[] = L" /FromUninstall";
+// Starts the copy in the temporary folder that removes this program's file
+// and the folder once this program has ended: <process handle> <file>.
+const wchar_t kRemoveAfterSwitch[] = L"/RemoveAfter";
 
 std::wstring ownPath()
 {
@@ -41,6 +52,11 @@ std::wstring folderOf(const std::wstring &path)
 bool exists(const std::wstring &path)
 {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool contains(const std::wstring &text, const wchar_t *part)
+{
+    return text.find(part) != std::wstring::npos;
 }
 
 // The command line after this program's own name, as given: the switches
@@ -60,6 +76,24 @@ std::wstring arguments()
     return line;
 }
 
+// Whether the uninstall entry under root names this folder (Windows
+// compares folder names without regard to case or a trailing backslash).
+bool entryNames(HKEY root, std::wstring folder)
+{
+    wchar_t value[MAX_PATH * 4];
+    DWORD size = sizeof value;
+    if (RegGetValueW(root, kUninstallKey, L"InstallLocation", RRF_RT_REG_SZ, nullptr, value, &size)
+        != ERROR_SUCCESS)
+        return false;
+    std::wstring named = value;
+    while (!named.empty() && named.back() == L'\\')
+        named.pop_back();
+    while (!folder.empty() && folder.back() == L'\\')
+        folder.pop_back();
+    return !named.empty()
+        && CompareStringOrdinal(named.c_str(), -1, folder.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
 bool isElevated()
 {
     HANDLE token = nullptr;
@@ -73,17 +107,45 @@ bool isElevated()
     return elevated;
 }
 
-// Whether this process may change the folder: an installation for every
-// user lies where only administrators may write.
-bool canWrite(const std::wstring &folder)
+// Whether an account that is not an administrator may change the file or
+// folder: own it, or be granted a right to write, delete, or change its
+// rights. What cannot be read counts as changeable.
+bool changeableByNonAdministrators(const std::wstring &path)
 {
-    const std::wstring probe = folder + L"\\uninstall-write-test.tmp";
-    const HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return GetLastError() != ERROR_ACCESS_DENIED;
-    CloseHandle(file);
-    return true;
+    PSID owner = nullptr;
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT,
+                              OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner,
+                              nullptr, &dacl, nullptr, &descriptor)
+        != ERROR_SUCCESS)
+        return true;
+    const auto administrative = [](PSID sid) {
+        PSID trustedInstaller = nullptr;
+        ConvertStringSidToSidW(L"S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464",
+                               &trustedInstaller);
+        const bool trusted = IsWellKnownSid(sid, WinLocalSystemSid)
+            || IsWellKnownSid(sid, WinBuiltinAdministratorsSid)
+            || IsWellKnownSid(sid, WinCreatorOwnerSid)
+            || (trustedInstaller != nullptr && EqualSid(sid, trustedInstaller));
+        LocalFree(trustedInstaller);
+        return trusted;
+    };
+    constexpr ACCESS_MASK kChanging = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_WRITE_EA
+        | FILE_DELETE_CHILD | FILE_WRITE_ATTRIBUTES | DELETE | WRITE_DAC | WRITE_OWNER
+        | GENERIC_WRITE | GENERIC_ALL;
+    bool changeable = dacl == nullptr || !administrative(owner);
+    for (DWORD index = 0; !changeable && index < dacl->AceCount; ++index) {
+        ACE_HEADER *header = nullptr;
+        if (!GetAce(dacl, index, reinterpret_cast<void **>(&header)))
+            changeable = true;
+        else if (header->AceType == ACCESS_ALLOWED_ACE_TYPE && (header->AceFlags & INHERIT_ONLY_ACE) == 0) {
+            auto *ace = reinterpret_cast<ACCESS_ALLOWED_ACE *>(header);
+            changeable = (ace->Mask & kChanging) != 0 && !administrative(&ace->SidStart);
+        }
+    }
+    LocalFree(descriptor);
+    return changeable;
 }
 
 DWORD waitForExitCode(HANDLE process)
@@ -98,73 +160,148 @@ DWORD waitForExitCode(HANDLE process)
 // This program again, elevated through UAC, and its exit code.
 DWORD runElevated(const std::wstring &self, const std::wstring &parameters)
 {
+    const std::wstring elevatedParameters = parameters + kElevatedSwitch;
     SHELLEXECUTEINFOW execute{};
     execute.cbSize = sizeof execute;
-    execute.fMask = SEE_MASK_NOCLOSEPROCESS;
+    execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
     execute.lpVerb = L"runas";
     execute.lpFile = self.c_str();
-    execute.lpParameters = parameters.c_str();
+    execute.lpParameters = elevatedParameters.c_str();
     execute.nShow = SW_SHOWNORMAL;
     if (!ShellExecuteExW(&execute) || execute.hProcess == nullptr)
         return kNeedsAdministrator; // the user said no to UAC
     return waitForExitCode(execute.hProcess);
 }
 
-DWORD run(const std::wstring &program, std::wstring commandLine)
+// Runs the program and waits for it, started in the system folder so that
+// no process holds the folder being emptied as its current one.
+DWORD run(const std::wstring &program, std::wstring commandLine, BOOL inheritHandles = FALSE)
 {
+    wchar_t systemFolder[MAX_PATH];
+    GetSystemDirectoryW(systemFolder, MAX_PATH);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process))
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, inheritHandles, 0,
+                        nullptr, systemFolder, &startup, &process))
         return kFailed;
     CloseHandle(process.hThread);
+    if (inheritHandles) {
+        CloseHandle(process.hProcess);
+        return 0;
+    }
     return waitForExitCode(process.hProcess);
 }
 
+// Deletes the file, giving a virus scanner that still holds it a moment.
+void deleteSoon(const std::wstring &file)
+{
+    for (int attempt = 0; attempt < 50 && !DeleteFileW(file.c_str()) && exists(file); ++attempt)
+        Sleep(100);
+}
+
+// The second step of removing this program from a folder on another drive
+// than the temporary folder: this copy waits for the first to end, then
+// deletes its file and the folder once empty.
+int removeAfter(const std::wstring &parameters)
+{
+    wchar_t *rest = nullptr;
+    const auto process = reinterpret_cast<HANDLE>(
+        static_cast<UINT_PTR>(std::wcstoull(parameters.c_str() + std::wcslen(kRemoveAfterSwitch), &rest, 10)));
+    std::wstring file = rest;
+    file = file.substr(file.find(L'"') + 1);
+    file = file.substr(0, file.find(L'"'));
+    WaitForSingleObject(process, 60000);
+    deleteSoon(file);
+    RemoveDirectoryW(folderOf(file).c_str());
+    // Only an administrator may; otherwise this copy stays in the temporary
+    // folder, as NSIS's own uninstaller copies do.
+    MoveFileExW(ownPath().c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    return 0;
+}
+
 // Removes the ended uninstaller, this program's file and the folder, once
-// empty. A file a virus scanner still holds gets a moment.
+// empty.
 void removeRest(const std::wstring &folder, const std::wstring &uninstaller, const std::wstring &self)
 {
-    for (int attempt = 0; attempt < 20 && !DeleteFileW(uninstaller.c_str()) && exists(uninstaller); ++attempt)
-        Sleep(100);
+    deleteSoon(uninstaller);
 
     // Out of the folder into the temporary one, where it stays until Windows
-    // next starts (as NSIS's own uninstaller copies do). That folder may be
-    // on another drive, where no running program can move; then this file
-    // and the folder go when Windows next starts.
+    // next starts (as NSIS's own uninstaller copies do).
     wchar_t temporaryFolder[MAX_PATH + 1];
     wchar_t moved[MAX_PATH];
-    const bool movedOut = GetTempPathW(MAX_PATH + 1, temporaryFolder) != 0
-        && GetTempFileNameW(temporaryFolder, L"sky", 0, moved) != 0
-        && MoveFileExW(self.c_str(), moved, MOVEFILE_REPLACE_EXISTING);
-    if (movedOut) {
+    if (GetTempPathW(MAX_PATH + 1, temporaryFolder) == 0
+        || GetTempFileNameW(temporaryFolder, L"sky", 0, moved) == 0)
+        return;
+    if (MoveFileExW(self.c_str(), moved, MOVEFILE_REPLACE_EXISTING)) {
         // Only an administrator may; otherwise it stays there. Nothing to tell.
         MoveFileExW(moved, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
         RemoveDirectoryW(folder.c_str());
-    } else {
-        MoveFileExW(self.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-        MoveFileExW(folder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+        return;
     }
+    // The temporary folder lies on another drive, where no running program
+    // can move: a copy there removes this file and the folder a moment after
+    // this program has ended.
+    HANDLE ownProcess = nullptr;
+    if (!CopyFileW(self.c_str(), moved, FALSE)
+        || !DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &ownProcess,
+                            SYNCHRONIZE, TRUE, 0)) {
+        DeleteFileW(moved);
+        return;
+    }
+    run(moved, L"\"" + std::wstring(moved) + L"\" " + kRemoveAfterSwitch
+            + std::to_wstring(reinterpret_cast<UINT_PTR>(ownProcess)) + L" \"" + self + L"\"",
+        TRUE);
 }
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
+    // Load system DLLs (the shell's, for UAC) from the system folder only.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    std::wstring parameters = arguments();
+    if (parameters.rfind(kRemoveAfterSwitch, 0) == 0)
+        return removeAfter(parameters);
+
     const std::wstring self = ownPath();
     const std::wstring folder = folderOf(self);
-    std::wstring parameters = arguments();
-    if (!canWrite(folder) && !isElevated())
-        return static_cast<int>(runElevated(self, parameters));
+    // NSIS would take /D= as the folder of a copy of the uninstaller that it
+    // starts and leaves running: the command would end at once.
+    if (parameters.rfind(L"/D=", 0) == 0 || contains(parameters, L" /D="))
+        return static_cast<int>(kBadSwitch);
+    const std::size_t elevatedSwitch = parameters.find(kElevatedSwitch);
+    const bool startedElevated = elevatedSwitch != std::wstring::npos;
+    if (startedElevated)
+        parameters.erase(elevatedSwitch);
 
+    // An installation for every user is removed with administrator rights,
+    // and only from a folder no one else may change.
+    if (entryNames(HKEY_LOCAL_MACHINE, folder) && !isElevated()) {
+        if (startedElevated || changeableByNonAdministrators(folder)
+            || changeableByNonAdministrators(folder + L"\\" + kUninstaller))
+            return static_cast<int>(kNeedsAdministrator);
+        return static_cast<int>(runElevated(self, parameters));
+    }
+
+    const std::wstring uninstaller = folder + L"\\" + kUninstaller;
+    if (!exists(uninstaller)) {
+        if (!contains(L" " + parameters + L" ", L" /S ")) {
+            wchar_t message[1024];
+            LoadStringW(instance, IDS_UNINSTALLER_MISSING, message, 1024);
+            MessageBoxW(nullptr, message, L"Skyvarre", MB_OK | MB_ICONSTOP);
+        }
+        return static_cast<int>(kUninstallerMissing);
+    }
     // The uninstaller runs in place; NSIS wants _?= last. An installer of
     // 1.15 gives it already.
-    if (parameters.find(L"_?=") == std::wstring::npos)
+    const bool usageOnly = contains(parameters, L"/?");
+    if (!contains(parameters, L"_?="))
         parameters += (parameters.empty() ? L"_?=" : L" _?=") + folder;
-    const std::wstring uninstaller = folder + L"\\" + kUninstaller;
     const DWORD code = run(uninstaller, L"\"" + uninstaller + L"\" " + parameters);
-    if (code == 0 && !exists(folder + L"\\" + kProgram))
+    // Done once no entry names the folder any more.
+    if (code == 0 && !usageOnly && !entryNames(HKEY_LOCAL_MACHINE, folder)
+        && !entryNames(HKEY_CURRENT_USER, folder))
         removeRest(folder, uninstaller, self);
     return static_cast<int>(code);
 }

@@ -174,6 +174,7 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
 !macro TestPause STEP
     !ifdef TEST_HOOKS
         ReadEnvStr $R9 SKYVARRE_TEST_PAUSE
+        ClearErrors
         ${If} $R9 == "${STEP}"
             FileOpen $R9 "$EXEDIR\paused-${STEP}" w
             FileClose $R9
@@ -660,23 +661,26 @@ Function ProtectFolder
     SetErrors
 FunctionEnd
 
-; Deletes the files the earlier version installed that this one does not
-; ship, by the list it left in the folder; nothing when there is none
-; (a new installation, or one made before the list was kept). A line that
-; would reach outside the folder is not followed.
-Function RemoveObsoleteFiles
+; Deletes the files in the list an installation of Skyvarre keeps in the
+; folder $0: all of them, or ($1 = 1) those this version does not ship.
+; Nothing when there is no list (a new installation, or one made before the
+; list was kept). A line that would reach outside the folder is not followed.
+Function DeleteListedFiles
+    Push $R0
+    Push $R1
+    StrCpy $R1 $1
     ClearErrors
-    FileOpen $0 "$INSTDIR\${FILE_LIST_NAME}" r
+    FileOpen $R0 "$0\${FILE_LIST_NAME}" r
     ${If} ${Errors}
-        Return
+        Goto done
     ${EndIf}
-    FileReadWord $0 $1
+    FileReadWord $R0 $1
     ${If} $1 <> 0xFEFF
-        FileSeek $0 0 SET
+        FileSeek $R0 0 SET
     ${EndIf}
     ${Do}
         ClearErrors
-        FileReadUTF16LE $0 $1
+        FileReadUTF16LE $R0 $1
         ${If} ${Errors}
             ${Break}
         ${EndIf}
@@ -690,17 +694,23 @@ Function RemoveObsoleteFiles
         ${OrIf} $4 == "\"
             ${Continue}
         ${EndIf}
-        !include "${SHIPPED}"
-        Delete "$INSTDIR\$1"
-        ${GetParent} "$INSTDIR\$1" $2
+        ${If} $R1 = 1
+            !include "${SHIPPED}"
+        ${EndIf}
+        Delete "$0\$1"
+        ${GetParent} "$0\$1" $2
         RMDir $2
         shipped:
     ${Loop}
-    FileClose $0
+    FileClose $R0
+    done:
+    Pop $R1
+    Pop $R0
 FunctionEnd
 
-; Removes the files of the installation in $0 by the names this version
-; knows: an earlier installation in another folder, once this one is whole.
+; Removes the files of the installation in $0 by the names in its list and
+; those this version knows: an earlier installation in another folder, once
+; this one is whole.
 ; No program of that folder runs. Files this version does not know stay,
 ; and a message says so. An installer with administrator rights removes
 ; the files a user's own entry names ($1 = 1) only inside the user's
@@ -714,6 +724,8 @@ Function RemoveFilesByName
             Goto report
         ${EndIf}
     ${EndIf}
+    StrCpy $1 0
+    Call DeleteListedFiles
     Push $INSTDIR
     StrCpy $INSTDIR $0
     !include "${UNFILES}"
@@ -778,7 +790,9 @@ Section "Skyvarre"
     !include "${FILES}"
     SetOutPath "$INSTDIR"
     !insertmacro TestPause files
-    Call RemoveObsoleteFiles
+    StrCpy $0 $INSTDIR
+    StrCpy $1 1
+    Call DeleteListedFiles
     ClearErrors
     File "/oname=${FILE_LIST_NAME}" "${FILE_LIST}"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\${EXE}"

@@ -127,7 +127,7 @@ Var HasEntry        ; uninstaller: 1 when an uninstall entry names this folder
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
 Page custom ModePage ModePageLeave
-!define MUI_PAGE_CUSTOMFUNCTION_LEAVE FolderPageLeave
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE CheckFolder
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -314,6 +314,21 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
 !insertmacro SharedFunctions ""
 !insertmacro SharedFunctions "un."
 
+; Sets RESULT to 1 when the uninstall entry under ROOT names FOLDER (without
+; trailing backslashes), else to 0.
+!macro IsNamedByEntry UN ROOT FOLDER RESULT
+    ReadRegStr ${RESULT} ${ROOT} "${UNINSTALL_KEY}" "InstallLocation"
+    Push ${RESULT}
+    Call ${UN}TrimFolder
+    Pop ${RESULT}
+    ${If} ${RESULT} == ${FOLDER}
+    ${AndIf} ${RESULT} != ""
+        StrCpy ${RESULT} 1
+    ${Else}
+        StrCpy ${RESULT} 0
+    ${EndIf}
+!macroend
+
 ; /S is NSIS's own and is case-sensitive there, so it is here too.
 !macro TakeSilentSwitch
     ${If} $R2 S== "/S"
@@ -343,21 +358,6 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
 
 Var EarlierFolder   ; the folder this scope's entry named before
 Var UsersOwnFolder  ; for every user: the folder the user's own entry named
-
-; Sets RESULT to 1 when the uninstall entry under ROOT names FOLDER (without
-; trailing backslashes), else to 0.
-!macro IsNamedByEntry ROOT FOLDER RESULT
-    ReadRegStr ${RESULT} ${ROOT} "${UNINSTALL_KEY}" "InstallLocation"
-    Push ${RESULT}
-    Call TrimFolder
-    Pop ${RESULT}
-    ${If} ${RESULT} == ${FOLDER}
-    ${AndIf} ${RESULT} != ""
-        StrCpy ${RESULT} 1
-    ${Else}
-        StrCpy ${RESULT} 0
-    ${EndIf}
-!macroend
 
 Function TakeSwitch
     !insertmacro TakeSilentSwitch
@@ -452,10 +452,11 @@ Function .onInit
             StrCpy $LocalSystem 1
         ${EndIf}
     !endif
-    ; Without a switch an administrator installs for every user: one who
-    ; typed an administrator's password for a user, or a deployment tool
-    ; running as the system, means the computer's users, not the profile
-    ; of the account the installer runs as. A user installs for themselves.
+    ; Without a switch, the pages offer an administrator every user first,
+    ; and the system account (a deployment tool) installs for every user:
+    ; an administrator's password typed for a user, or a tool, means the
+    ; computer's users, not the profile of the account the installer runs
+    ; as. A silent run as an administrator stays the account's own.
     ${If} $ScopeGiven = 0
     ${AndIf} $Elevated = 1
         ${If} $LocalSystem = 1
@@ -490,16 +491,15 @@ Function ChooseFolder
     ${EndIf}
 FunctionEnd
 
-; Pushes 1 when the folder on the stack is Skyvarre's and may take the
-; files: one an uninstall entry names, one that holds an uninstaller or the
-; list of installed files (a half-installed or half-removed installation,
-; or one whose program a virus scanner took away), an empty one, or none
-; yet. Anything else holds files of other programs, which the installation
-; would overwrite and its uninstaller later delete.
-Function IsFolderOurs
-    Exch $0
-    Push $1
-    Push $0
+; Refuses a folder that is not Skyvarre's: Skyvarre's is one an uninstall
+; entry names, one that holds an uninstaller or the list of installed files
+; (a half-installed or half-removed installation, or one whose program a
+; virus scanner took away), an empty one, or none yet. Anything else holds
+; files of other programs, which the installation would overwrite and its
+; uninstaller later delete. Silently the run ends; on the folder page the
+; page stays.
+Function CheckFolder
+    Push $INSTDIR
     Call TrimFolder
     Pop $0
     ${DirState} $0 $1
@@ -507,35 +507,17 @@ Function IsFolderOurs
     ${OrIf} ${FileExists} "$0\${UNINSTALLER}"
     ${OrIf} ${FileExists} "$0\${LAUNCHER_NAME}"
     ${OrIf} ${FileExists} "$0\${FILE_LIST_NAME}"
-        StrCpy $0 1
-    ${Else}
-        !insertmacro IsNamedByEntry HKLM $0 $1
-        ${If} $1 = 0
-            !insertmacro IsNamedByEntry HKCU $0 $1
+        Return
+    ${EndIf}
+    !insertmacro IsNamedByEntry "" HKLM $0 $1
+    ${If} $1 = 0
+        !insertmacro IsNamedByEntry "" HKCU $0 $1
+    ${EndIf}
+    ${If} $1 = 0
+        ${If} ${Silent}
+            !insertmacro Refuse ${EXIT_FOLDER_NOT_OURS} "$(MSG_FOLDER_NOT_EMPTY_SILENT)"
         ${EndIf}
-        StrCpy $0 $1
-    ${EndIf}
-    Pop $1
-    Exch $0
-FunctionEnd
-
-Function CheckFolder
-    Push $INSTDIR
-    Call IsFolderOurs
-    Pop $0
-    ${If} $0 = 0
-        !insertmacro Refuse ${EXIT_FOLDER_NOT_OURS} \
-            "$(MSG_FOLDER_NOT_EMPTY_SILENT)"
-    ${EndIf}
-FunctionEnd
-
-Function FolderPageLeave
-    Push $INSTDIR
-    Call IsFolderOurs
-    Pop $0
-    ${If} $0 = 0
-        MessageBox MB_OK|MB_ICONEXCLAMATION \
-            "$(MSG_FOLDER_NOT_EMPTY)"
+        MessageBox MB_OK|MB_ICONEXCLAMATION "$(MSG_FOLDER_NOT_EMPTY)"
         Abort
     ${EndIf}
 FunctionEnd
@@ -666,8 +648,6 @@ FunctionEnd
 ; Nothing when there is no list (a new installation, or one made before the
 ; list was kept). A line that would reach outside the folder is not followed.
 Function DeleteListedFiles
-    Push $R0
-    Push $R1
     StrCpy $R1 $1
     ClearErrors
     FileOpen $R0 "$0\${FILE_LIST_NAME}" r
@@ -704,8 +684,6 @@ Function DeleteListedFiles
     ${Loop}
     FileClose $R0
     done:
-    Pop $R1
-    Pop $R0
 FunctionEnd
 
 ; Removes the files of the installation in $0 by the names in its list and
@@ -867,26 +845,9 @@ Function un.FindOwnEntry
     Push $INSTDIR
     Call un.TrimFolder
     Pop $0
-    StrCpy $AllUsers 0
-    StrCpy $HasEntry 0
-    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-    Push $1
-    Call un.TrimFolder
-    Pop $1
-    ${If} $1 != ""
-    ${AndIf} $1 == $0
-        StrCpy $AllUsers 1
-        StrCpy $HasEntry 1
-        Return
-    ${EndIf}
-    ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "InstallLocation"
-    Push $1
-    Call un.TrimFolder
-    Pop $1
-    ${If} $1 != ""
-    ${AndIf} $1 == $0
-        StrCpy $HasEntry 1
-    ${EndIf}
+    !insertmacro IsNamedByEntry "un." HKLM $0 $AllUsers
+    !insertmacro IsNamedByEntry "un." HKCU $0 $HasEntry
+    IntOp $HasEntry $HasEntry | $AllUsers
 FunctionEnd
 
 Function un.onInit

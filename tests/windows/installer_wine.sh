@@ -6,19 +6,25 @@
 # handed to the browser, the reminder date in the registry, a second start
 # refused, an upgrade and an uninstall refused while the program runs, a
 # copy ended by Task Manager not locking the user out, the uninstall entry's
-# command ending only once nothing is left behind; then a folder chosen with
-# /D=, an upgrade whose writes fail leaving the earlier version working, an
-# upgrade over an earlier version, a downgrade refused, a change of scope,
-# an uninstaller that knows its own scope, and a Windows too old refused.
-# Each refusal ends with its own exit code. (Wine runs every program with
-# administrator rights, so the paths of a user without them are not walked
-# here.) Where SKYVARRE_SIGN_CAFILE names the signing certificate, every
-# signature is verified against it.
-# Usage: installer_wine.sh <setup.exe> <earlier version's setup.exe> <main host> <scheme>
+# command ending only once nothing is left behind; then /D= as given or
+# refused, an upgrade whose writes fail and one killed at each step both
+# completed by running the installer again, upgrades over an earlier version
+# and over the layout 1.15 shipped, an installation that lost its program or
+# its uninstaller repaired, a downgrade refused in either scope, a change of
+# scope, an uninstaller that knows its own scope and removes itself across
+# drives, a user without administrator rights and the system account (through
+# the check's own copy of the installer), and a Windows too old refused.
+# Each refusal ends with its own exit code. Where SKYVARRE_SIGN_CAFILE names
+# the signing certificate, every signature is verified against it.
+# Usage: installer_wine.sh <setup.exe> <folder of the earlier versions' and
+#        the check's own installers> <main host> <scheme>
 # SKYVARRE_WINDOWS_SCREENSHOTS=<folder> also keeps a screenshot of each window,
 # SKYVARRE_WINDOWS_SCALE=1.5 or 2 runs it all at that display scaling.
 setup=$(realpath "$1")
-earlier_setup=$(realpath "$2")
+earlier_setup=$(realpath "$2/skyvarre-1.0-setup.exe")
+layout_1_15_setup=$(realpath "$2/skyvarre-1.0-1.15-layout-setup.exe")
+# Copied into the session: it leaves a file there when it pauses.
+cp "$(realpath "$2"/skyvarre-*-test-hooks-setup.exe)" "$session/hooks-setup.exe"
 main_host=$3
 scheme=$4
 for tool in wine tesseract xclip; do
@@ -67,11 +73,12 @@ install() {
     wine "$@" >/dev/null 2>&1 || code=$?
     echo "$code"
 }
-# Runs a command line as Windows gets it, unquoted (as /D= must be), and
-# gives its exit code.
+# Runs a command line as Windows gets it, from a batch file (Wine's cmd
+# would escape quotes typed on its own command line), and gives its exit code.
 install_command_line() {
     local code=0
-    wine cmd /c "$1" >/dev/null 2>&1 || code=$?
+    printf '%s\r\n' "$1" >"$WINEPREFIX/drive_c/command.bat"
+    wine cmd /c 'C:\command.bat' >/dev/null 2>&1 || code=$?
     echo "$code"
 }
 # Runs an uninstall entry's command line as a package manager does and gives
@@ -81,8 +88,8 @@ run_entry_command() {
 }
 # The exit codes the README lists (1, cancelled, needs a person; 8, administrator
 # rights, a user without them).
-write_failed=2 running=3 newer_installed=4 other_scope=5 windows_too_old=6 bad_switch=7
-folder_not_empty=9
+not_completed=2 running=3 newer_installed=4 other_scope=5 windows_too_old=6 bad_switch=7 needs_admin=8
+folder_not_ours=9 uninstaller_missing=10
 windows_setup=$(winepath -w "$setup")
 
 echo "== a mistyped switch changes nothing"
@@ -93,12 +100,21 @@ for switches in "/AllUser" "/S /AllUser" "/S /AllUsers /CurrentUser"; do
 done
 [ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "a refused switch installed"
 
-echo "== a folder that holds other files is refused"
+echo "== a folder that holds other files is refused, a skyvarre.exe among them or not"
 mkdir -p "$WINEPREFIX/drive_c/Tools"
 echo "mine" >"$WINEPREFIX/drive_c/Tools/notes.txt"
-code=$(install_command_line "$windows_setup /S /D=C:\\Tools"); [ "$code" = $folder_not_empty ] ||
-    fail "the installer did not refuse a folder of other files (exit code $code)"
-[ "$(ls "$WINEPREFIX/drive_c/Tools")" = notes.txt ] || fail "the refused folder changed: $(ls "$WINEPREFIX/drive_c/Tools")"
+for other in "" skyvarre.exe; do
+    [ -z "$other" ] || echo "another program" >"$WINEPREFIX/drive_c/Tools/$other"
+    code=$(install_command_line "$windows_setup /S /D=C:\\Tools"); [ "$code" = $folder_not_ours ] ||
+        fail "the installer did not refuse a folder of other files with '$other' in it (exit code $code)"
+done
+[ "$(ls "$WINEPREFIX/drive_c/Tools" | tr '\n' ' ')" = "notes.txt skyvarre.exe " ] ||
+    fail "the refused folder changed: $(ls "$WINEPREFIX/drive_c/Tools")"
+for folder in 'C:/Apps/Skyvarre' 'Apps\Skyvarre' 'Q:\Apps\Skyvarre'; do
+    code=$(install_command_line "$windows_setup /S /D=$folder"); [ "$code" = $bad_switch ] ||
+        fail "the installer did not refuse /D=$folder (exit code $code)"
+done
+[ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "a refused folder installed"
 
 echo "== silent install for the current user"
 code=$(install "$setup" /S /CurrentUser); [ "$code" = 0 ] ||
@@ -118,7 +134,7 @@ done
     fail "URLUpdateInfo is not the download page"
 start_menu=$(winepath -u "$(wine cmd /c echo %APPDATA% | tr -d '\r')")"/Microsoft/Windows/Start Menu/Programs"
 [ -f "$start_menu/Skyvarre.lnk" ] || fail "no Start-menu entry"
-find "$installed" -type f | sort >"$session/installed-files"
+(cd "$installed" && find . -type f | sort) >"$session/installed-files"
 
 echo "== the executable: a GUI program with its icon and version information"
 objdump=x86_64-w64-mingw32-objdump
@@ -256,42 +272,103 @@ fi
 [ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "the uninstall entry is still there"
 [ ! -e "$start_menu/Skyvarre.lnk" ] || fail "the Start-menu entry is still there"
 
-echo "== /D= chooses the folder"
-code=$(install_command_line "$windows_setup /S /D=C:\\Apps\\Sky Varre"); [ "$code" = 0 ] ||
-    fail "the install with /D= failed (exit code $code)"
-[ "$(registry_value "$uninstall_key" InstallLocation)" = 'C:\Apps\Sky Varre' ] ||
-    fail "/D= installed into '$(registry_value "$uninstall_key" InstallLocation)'"
-[ -x "$WINEPREFIX/drive_c/Apps/Sky Varre/skyvarre.exe" ] || fail "no skyvarre.exe in the folder /D= chose"
-quiet_uninstall=$(registry_value "$uninstall_key" QuietUninstallString)
-code=$(run_entry_command "$quiet_uninstall"); [ "$code" = 0 ] || fail "the uninstaller failed (exit code $code)"
-[ ! -e "$WINEPREFIX/drive_c/Apps/Sky Varre" ] || fail "the folder /D= chose stayed"
+# Whether the folder $1 holds this version whole, as a fresh installation
+# does, and the user's entry names this version.
+is_whole() {
+    [ "$(cd "$1" && find . -type f | sort)" = "$(cat "$session/installed-files")" ] &&
+        [ "$(registry_value "$uninstall_key" DisplayVersion)" = 1.15 ]
+}
+uninstall_by_entry() {
+    code=$(run_entry_command "$(registry_value "$uninstall_key" QuietUninstallString)"); [ "$code" = 0 ] ||
+        fail "the uninstaller failed (exit code $code)"
+}
 
-echo "== an upgrade that cannot write a file leaves the earlier version working"
-code=$(install "$earlier_setup" /S /CurrentUser); [ "$code" = 0 ] ||
-    fail "the earlier version did not install (exit code $code)"
-[ -f "$installed/obsolete.txt" ] || fail "the earlier version did not install its extra file"
-# A file only the new version writes, held by a folder of the same name.
-mkdir -p "$installed/licenses/gcc-runtime-copyright.txt/held"
-touch "$installed/licenses/gcc-runtime-copyright.txt/held/file"
-installation_state >"$session/before"
-code=$(install "$setup" /S /CurrentUser); [ "$code" = $write_failed ] ||
-    fail "the failed upgrade did not end with $write_failed (exit code $code)"
-# Put back as it was, file times included.
-installation_state | cmp -s - "$session/before" ||
-    fail "the failed upgrade did not put the earlier version back: $(installation_state | diff "$session/before" - | head)"
-rm -r "$installed/licenses/gcc-runtime-copyright.txt"
+echo "== /D= chooses the folder, with quotes or without"
+for given in 'C:\Apps\Sky Varre' '"C:\Apps\Sky Varre"'; do
+    code=$(install_command_line "$windows_setup /S /D=$given"); [ "$code" = 0 ] ||
+        fail "the install with /D=$given failed (exit code $code)"
+    [ "$(registry_value "$uninstall_key" InstallLocation)" = 'C:\Apps\Sky Varre' ] ||
+        fail "/D=$given installed into '$(registry_value "$uninstall_key" InstallLocation)'"
+    is_whole "$WINEPREFIX/drive_c/Apps/Sky Varre" || fail "/D=$given did not install the program whole"
+    uninstall_by_entry
+    [ ! -e "$WINEPREFIX/drive_c/Apps/Sky Varre" ] || fail "the folder /D=$given chose stayed"
+done
 
-echo "== an upgrade replaces the earlier version whole"
-# The earlier version's own uninstaller, put back above, removes it.
-code=$(install "$setup" /S /CurrentUser); [ "$code" = 0 ] ||
-    fail "the upgrade failed (exit code $code)"
-[ ! -e "$installed/obsolete.txt" ] || fail "a file only the earlier version shipped stayed"
-[ -f "$installed/uninstall.exe" ] || fail "the upgrade left no uninstaller"
-[ "$(registry_value "$uninstall_key" DisplayVersion)" = 1.15 ] || fail "Apps and Features shows another version"
+echo "== an upgrade that cannot write a file, or is killed at a step, is completed by running the installer again"
+# In the usual folder or in one named outside the ANSI code page; stopped by
+# a folder where the new version writes a file, or killed where the check's
+# own copy of the installer pauses.
+cyrillic='C:\Программы\Skyvarre'
+for row in "usual blocked" "cyrillic blocked" "usual folder" "usual uninstaller" "usual files" "usual list" \
+    "usual entry"; do
+    read -r where stop <<<"$row"
+    folder=$installed given=()
+    [ "$where" = usual ] || folder=$(winepath -u "$cyrillic") given=("/D=$cyrillic")
+    code=$(install "$earlier_setup" /S /CurrentUser "${given[@]}"); [ "$code" = 0 ] ||
+        fail "the earlier version did not install (exit code $code)"
+    [ -f "$folder/obsolete.txt" ] || fail "the earlier version did not install its extra file"
+    if [ "$stop" = blocked ]; then
+        # A file only the new version writes, held by a folder of the same name.
+        mkdir -p "$folder/licenses/gcc-runtime-copyright.txt/held"
+        code=$(install "$setup" /S /CurrentUser); [ "$code" = $not_completed ] ||
+            fail "the blocked upgrade in the $where folder did not end with $not_completed (exit code $code)"
+        rm -r "$folder/licenses/gcc-runtime-copyright.txt"
+    else
+        SKYVARRE_TEST_PAUSE=$stop wine "$session/hooks-setup.exe" /S /CurrentUser >/dev/null 2>&1 &
+        for _ in $(seq 300); do [ -e "$session/paused-$stop" ] && break; sleep 0.2; done
+        [ -e "$session/paused-$stop" ] || fail "the installer never reached the step '$stop'"
+        wineserver -k
+        wait $! || true
+    fi
+    [ "$stop" = entry ] || [ "$(registry_value "$uninstall_key" DisplayVersion)" = 1.0 ] ||
+        fail "stopped at '$stop', the entry names version $(registry_value "$uninstall_key" DisplayVersion)"
+    code=$(install "$setup" /S /CurrentUser); [ "$code" = 0 ] ||
+        fail "running the installer again after '$stop' failed (exit code $code)"
+    is_whole "$folder" ||
+        fail "after '$stop' in the $where folder the installation is not whole: $(cd "$folder" && find . -type f | sort | diff "$session/installed-files" - | head)"
+    uninstall_by_entry
+done
 
-echo "== an older version is refused over a newer one"
-code=$(install "$earlier_setup" /S /CurrentUser); [ "$code" = $newer_installed ] ||
-    fail "the older version was not refused (exit code $code)"
+echo "== an upgrade over the layout 1.15 shipped, its uninstaller the NSIS one itself"
+code=$(install "$layout_1_15_setup" /S /CurrentUser); [ "$code" = 0 ] ||
+    fail "the 1.15 layout did not install (exit code $code)"
+[ ! -e "$installed/uninstaller.exe" ] || fail "the 1.15 layout is not what that version installed"
+code=$(install "$setup" /S /CurrentUser); [ "$code" = 0 ] || fail "the upgrade from the 1.15 layout failed (exit code $code)"
+is_whole "$installed" || fail "the upgrade from the 1.15 layout is not whole"
+
+echo "== an installation that lost its program or its uninstaller is repaired by the installer"
+for lost in skyvarre.exe uninstaller.exe; do
+    rm "$installed/$lost"
+    code=$(run_entry_command "$(registry_value "$uninstall_key" QuietUninstallString) /?")
+    [ "$code" = "$([ $lost = uninstaller.exe ] && echo $uninstaller_missing || echo 0)" ] ||
+        fail "the uninstall command without $lost ended with $code"
+    code=$(install "$setup" /S /CurrentUser); [ "$code" = 0 ] || fail "the repair without $lost failed (exit code $code)"
+    is_whole "$installed" || fail "the installation without $lost was not repaired"
+done
+code=$(install "$installed/uninstall.exe" /S /D=C:\\Elsewhere); [ "$code" = $bad_switch ] ||
+    fail "the uninstall command took /D= (exit code $code)"
+is_whole "$installed" || fail "a refused or usage-only uninstall command changed the installation"
+
+echo "== the uninstall command removes itself from another drive than the temporary folder's"
+temporary=$(mktemp -d /dev/shm/skyvarre-check.XXXXXX)
+for variable in TEMP TMP; do
+    wine reg add 'HKCU\Environment' /v $variable /d "$(winepath -w "$temporary")" /f >/dev/null
+done
+wineserver -k
+uninstall_by_entry
+for _ in $(seq 50); do [ -e "$installed" ] || break; sleep 0.1; done
+[ ! -e "$installed" ] || fail "the uninstall command left $(ls "$installed") behind"
+for variable in TEMP TMP; do wine reg delete 'HKCU\Environment' /v $variable /f >/dev/null; done
+wineserver -k
+rm -rf "$temporary"
+code=$(install "$setup" /S /CurrentUser); [ "$code" = 0 ] || fail "the reinstall failed (exit code $code)"
+
+echo "== an older version is refused over a newer one, in either scope"
+for scope in /CurrentUser /AllUsers; do
+    code=$(install "$earlier_setup" /S $scope); [ "$code" = $newer_installed ] ||
+        fail "the older version was not refused $scope (exit code $code)"
+done
+[ -z "$(registry_value "$machine_uninstall_key" DisplayName)" ] || fail "the older version installed for every user"
 [ "$(registry_value "$uninstall_key" DisplayVersion)" = 1.15 ] || fail "the older version replaced the newer"
 [ ! -e "$installed/obsolete.txt" ] || fail "the refused older version installed files"
 
@@ -333,6 +410,16 @@ code=$(install "$setup" /S /AllUsers); [ "$code" = 0 ] ||
     fail "the installation for every user failed over a stale entry (exit code $code)"
 [ -z "$(registry_value "$uninstall_key" DisplayName)" ] || fail "the stale entry of the user's own stayed"
 code=$(install "$machine_installed/uninstall.exe" /S); [ "$code" = 0 ] ||
+    fail "the uninstaller failed (exit code $code)"
+
+echo "== the system account installs for every user unless told, a user without the rights not at all"
+code=$(SKYVARRE_TEST_ACCOUNT=user install "$session/hooks-setup.exe" /S /AllUsers); [ "$code" = $needs_admin ] ||
+    fail "a user without administrator rights was not refused (exit code $code)"
+code=$(SKYVARRE_TEST_ACCOUNT=system install "$session/hooks-setup.exe" /S /D=C:\\Apps\\Skyvarre); [ "$code" = 0 ] ||
+    fail "the system account could not install (exit code $code)"
+[ "$(registry_value "$machine_uninstall_key" InstallLocation)" = 'C:\Apps\Skyvarre' ] ||
+    fail "the system account did not install for every user"
+code=$(install "$WINEPREFIX/dosdevices/c:/Apps/Skyvarre/uninstall.exe" /S); [ "$code" = 0 ] ||
     fail "the uninstaller failed (exit code $code)"
 
 echo "== a Windows older than Qt supports is refused"

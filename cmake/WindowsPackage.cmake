@@ -18,11 +18,31 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 
-# Qt's own texts (the message boxes' buttons, the text fields' menus) in the
-# languages the program speaks: the same platform-independent catalogues that
-# Debian's qt6-translations-l10n holds, where the program looks first.
-list(TRANSFORM SKYVARRE_LANGUAGES REPLACE "^(.+)$" "/usr/share/qt6/translations/qtbase_\\1.qm"
-    OUTPUT_VARIABLE qt_catalogues)
+# Qt's own texts in the languages the program speaks, where the program
+# looks first: of the platform-independent catalogues that Debian's
+# qt6-translations-l10n holds, only the texts the program can show (the text
+# fields' and scroll bars' menus, the message boxes' buttons, the names of
+# keys and actions a screen reader says, the writing direction); the rest
+# translates file dialogs, printing, networking and databases. Qt has no
+# catalogue for some languages (README, "Languages").
+set(qt_contexts QLineEdit QWidgetTextControl QUnicodeControlCharacterMenu QScrollBar QComboBox
+    QPlatformTheme QMessageBox QDialogButtonBox QShortcut QAccessibleActionInterface QGuiApplication)
+list(JOIN qt_contexts "," qt_contexts)
+set(qt_catalogues "")
+file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/qt-translations)
+foreach(language IN LISTS SKYVARRE_LANGUAGES)
+    set(whole /usr/share/qt6/translations/qtbase_${language}.qm)
+    if(NOT EXISTS ${whole})
+        continue()
+    endif()
+    set(subset ${CMAKE_CURRENT_BINARY_DIR}/qt-translations/qtbase_${language}.qm)
+    add_custom_command(OUTPUT ${subset}
+        COMMAND ${CMAKE_COMMAND} -DLCONVERT=$<TARGET_FILE:Qt6::lconvert> -DINPUT=${whole}
+            -DOUTPUT=${subset} -DCONTEXTS=${qt_contexts} -P ${PROJECT_SOURCE_DIR}/cmake/QtCatalogueSubset.cmake
+        DEPENDS ${whole} ${PROJECT_SOURCE_DIR}/cmake/QtCatalogueSubset.cmake VERBATIM)
+    list(APPEND qt_catalogues ${subset})
+endforeach()
+add_custom_target(skyvarre_qt_catalogues ALL DEPENDS ${qt_catalogues})
 install(FILES ${qt_catalogues} DESTINATION translations)
 
 include(cmake/windows/Runtime.cmake)

@@ -94,8 +94,8 @@ qsizetype ArrivingTextFilter::roomAtCursor() const
 
 void ArrivingTextFilter::paste(QClipboard::Mode mode)
 {
-    const QString text = shaped(QGuiApplication::clipboard()->text(mode), Arrival::Pasted,
-                                roomAtCursor());
+    const QString text =
+        shaped(QGuiApplication::clipboard()->text(mode), Arrival::Pasted, roomAtCursor());
     if (!text.isEmpty() || m_box.hasSelectedText())
         m_box.insert(text);
 }
@@ -131,8 +131,7 @@ bool ArrivingTextFilter::inputMethod(const QInputMethodEvent& event)
     const QString commit = event.commitString();
     if (commit.isEmpty())
         return false;
-    const QString text =
-        shaped(commit, Arrival::Typed, roomAtCursor() + event.replacementLength());
+    const QString text = shaped(commit, Arrival::Typed, roomAtCursor() + event.replacementLength());
     if (text == commit)
         return false;
     // The composition (pre-edit) and its attributes stay as the input method sent them.
@@ -148,8 +147,7 @@ bool ArrivingTextFilter::drop(QDropEvent& event)
         return false;
     const QString dropped = event.mimeData()->text();
     // A drop goes in at the place dropped on, the selection left in the box.
-    const QString text =
-        shaped(dropped, Arrival::Pasted, m_box.maxLength() - m_box.text().size());
+    const QString text = shaped(dropped, Arrival::Pasted, m_box.maxLength() - m_box.text().size());
     if (text == dropped)
         return refuseDrop(m_box, event);
     QMimeData shapedData;

@@ -30,8 +30,8 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <iterator>
 #include <initializer_list>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,8 +61,7 @@ constexpr char32_t kZeroWidthJoiner = 0x200D;
 constexpr char32_t kFirstMtavruli = 0x1C90;
 constexpr char32_t kLastMtavruli = 0x1CBF;
 
-template <std::size_t size>
-bool isOneOf(char32_t character, const char32_t (&set)[size])
+template <std::size_t size> bool isOneOf(char32_t character, const char32_t (&set)[size])
 {
     return std::find(std::begin(set), std::end(set), character) != std::end(set);
 }
@@ -86,7 +85,7 @@ CharacterKind characterKind(char32_t character)
 
 // The capital the name box writes for a letter. Qt maps a character to one
 // character only: a letter whose capital is longer (the ligature ﬁ) stays as
-// typed, and so does the Turkish dotted i, which would need the language.
+// typed. Nor does it know the language: a Turkish i becomes I, not İ.
 // German writes a name's ß as the capital ẞ (allowed since 2017) rather than
 // SS: the name stays the same length, and WEIẞ stays another name than WEISS.
 char32_t capitalFor(char32_t letter, const QFont& font)

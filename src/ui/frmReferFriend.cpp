@@ -163,8 +163,8 @@ void frmReferFriend::connectHandlers()
     // Text that does not fit a field is cut at a whole character; this
     // window's filter sees the events first, and takes the prompt out of a
     // field before its room is counted.
-    for (QLineEdit* line : {m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName,
-                            m_ui->txtFriendEmail})
+    for (QLineEdit* line :
+         {m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail})
         shapeArrivingText(*line, nullptr);
     for (const FormField& field : m_formFields)
         field.widget->installEventFilter(this);

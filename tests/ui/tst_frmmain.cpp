@@ -342,8 +342,8 @@ void tst_frmMain::keysOfEveryScriptAreJudgedCharacterByCharacter_data()
         << QStringLiteral("a \u0301\u200c") << QStringLiteral("A ") << 2;
     const QString thirtyAccents = QString(30, QChar(0x0301));
     QTest::newRow("a letter takes thirty accents and refuses the thirty-first")
-        << QStringLiteral("a") + thirtyAccents + QChar(0x0301) << QStringLiteral("A") + thirtyAccents
-        << 1;
+        << QStringLiteral("a") + thirtyAccents + QChar(0x0301)
+        << QStringLiteral("A") + thirtyAccents << 1;
 }
 
 void tst_frmMain::keysOfEveryScriptAreJudgedCharacterByCharacter()

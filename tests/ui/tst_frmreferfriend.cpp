@@ -473,8 +473,7 @@ void tst_frmReferFriend::aFieldTakesItsLongestTextWhole_data()
     QTest::newRow("a name is not cut between the two halves of a character")
         << "txtName" << QString(255, u'A') + QStringLiteral("\U00020000") << QString(255, u'A');
     QTest::newRow("a message is not cut between a letter and its accent")
-        << "txtMessage" << QString(1999, u'A') + QStringLiteral("e\u0301")
-        << QString(1999, u'A');
+        << "txtMessage" << QString(1999, u'A') + QStringLiteral("e\u0301") << QString(1999, u'A');
 }
 
 void tst_frmReferFriend::aFieldTakesItsLongestTextWhole()

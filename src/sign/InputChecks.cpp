@@ -31,13 +31,48 @@ std::optional<char32_t> FilterNameKey(char32_t code, CharacterKind kind, char32_
     case CharacterKind::Letter:
         return capital;
     case CharacterKind::CombiningMark:
+    case CharacterKind::Joiner:
         return code;
+    case CharacterKind::Space:
+        return kSpaceKey;
     case CharacterKind::Other:
         break;
     }
     if (code == kBackspaceKey || code == kEnterKey || code == kSpaceKey)
         return code;
     return std::nullopt;
+}
+
+NameForm JudgeNameForm(std::span<const CharacterKind> kinds)
+{
+    // The start of the text carries nothing, as a space does not.
+    CharacterKind before = CharacterKind::Space;
+    int marksInARow = 0;
+    for (const CharacterKind kind : kinds) {
+        switch (kind) {
+        case CharacterKind::Letter:
+            marksInARow = 0;
+            break;
+        case CharacterKind::Space:
+            if (before == CharacterKind::Joiner)
+                return NameForm::Broken;
+            marksInARow = 0;
+            break;
+        case CharacterKind::CombiningMark:
+            // Also after a joiner: Bengali writes "rya" as ra, ZWJ, virama, ya.
+            if (before == CharacterKind::Space || ++marksInARow > kMostMarksInARow)
+                return NameForm::Broken;
+            break;
+        case CharacterKind::Joiner:
+            if (before == CharacterKind::Space || before == CharacterKind::Joiner)
+                return NameForm::Broken;
+            break;
+        case CharacterKind::Other:
+            return NameForm::Broken;
+        }
+        before = kind;
+    }
+    return before == CharacterKind::Joiner ? NameForm::Unfinished : NameForm::Whole;
 }
 
 Verdict ValidateInput(std::string_view name, int dayPosition, int monthPosition,

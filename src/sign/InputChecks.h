@@ -3,6 +3,7 @@
 #include "sign/Translatable.h"
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace skyvarre {
@@ -44,18 +45,43 @@ enum class CharacterKind
 {
     /// A letter of any script (Unicode's general category L).
     Letter,
-    /// A mark that combines with the letter before it (category M), as composed input brings.
+    /// A mark that combines with the character before it (category M), as composed input brings.
     CombiningMark,
-    /// Anything else: digits, punctuation, symbols, separators and control characters.
+    /// The zero-width non-joiner or joiner (U+200C, U+200D), which Persian compound names and
+    /// Sinhala conjuncts need between two letters.
+    Joiner,
+    /// A space of any width (category Zs): the ideographic space of a full-width input method,
+    /// the no-break space.
+    Space,
+    /// Anything else: digits, punctuation, symbols, other separators and control characters.
     Other,
 };
 
 /// The character the name box inserts for a typed character (a Unicode code point) of the given
-/// kind, whose capital is capital (Unicode's simple uppercase mapping; the character itself where
-/// its script has no case): a letter as its capital, a combining mark, Backspace, Enter and
-/// space unchanged; nullopt for everything else (the box then shows kOnlyLettersMessage).
+/// kind, whose capital is capital (the character itself where its script has no case, or where
+/// the window keeps it): a letter as its capital, a space of any width as the space (32), a
+/// combining mark, a joiner, Backspace, Enter and space unchanged; nullopt for everything else
+/// (the box then shows kOnlyLettersMessage).
 [[nodiscard]] std::optional<char32_t> FilterNameKey(char32_t code, CharacterKind kind,
                                                     char32_t capital);
+
+/// The most combining marks the name box takes in a row: Unicode's stream-safe text format
+/// allows 30 characters that attach to the one before, and no script's names need more.
+inline constexpr int kMostMarksInARow = 30;
+
+/// How far the characters of a name box's text, given by their kinds in order, form a name.
+enum class NameForm
+{
+    Whole,
+    /// Ends in a joiner, which the next letter may complete.
+    Unfinished,
+    /// A mark or a joiner at the start or after a space, more than kMostMarksInARow marks in a
+    /// row, a joiner followed by neither a letter nor a mark, or a character of kind Other.
+    Broken,
+};
+
+/// Judges the order of a name's characters; FilterNameKey judges each one.
+[[nodiscard]] NameForm JudgeNameForm(std::span<const CharacterKind> kinds);
 
 /// Checks the name (UTF-8) and whether the day exists in the month of the year.
 ///

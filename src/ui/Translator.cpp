@@ -27,8 +27,13 @@ Translator::Translator(const QStringList& languages, const QString& folder)
 {
     for (const QString& language : languages) {
         const QLocale locale(language);
-        // The C locale (LANG=C) speaks English too.
-        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        // QLocale makes the C locale of every tag it does not know, and
+        // uiLanguages() lists "C" after such a tag ("xx", "C", "de"): that is
+        // no choice of the user's, and the next language may be one the
+        // program has. LANG=C lists "C" alone and so ends in English below.
+        if (locale.language() == QLocale::C)
+            continue;
+        if (locale.language() == QLocale::English)
             return;
         if (installProgramTranslation(locale, folder)) {
             m_language = locale.language();

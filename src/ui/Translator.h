@@ -23,7 +23,8 @@ public:
     // that the program speaks, and installs its translation, skyvarre_<language>.qm
     // from folder, and Qt's on the application. English, the language the
     // program is written in, needs none: where it comes first, or no language
-    // has a translation, the program stays in English.
+    // has a translation, the program stays in English. A language Qt does
+    // not know ("frr", "prs-AF") is passed over for the next.
     explicit Translator(const QStringList& languages,
                         const QString& folder = programTranslations());
 

@@ -21,39 +21,125 @@
 #include <QChar>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDropEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QLocale>
+#include <QValidator>
 
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace skyvarre {
 
 namespace {
 
+// The letters that show nothing: Unicode makes the Hangul fillers letters, so
+// that a name of them would pass as a name and read as empty.
+constexpr char32_t kFillerLetters[] = {0x115F, 0x1160, 0x3164, 0xFFA0};
+
+// The controls of writing direction (Unicode's Bidi_Control characters),
+// which a name copied from right-to-left text carries unseen: the box drops
+// them, as they are no part of the name.
+constexpr char32_t kDirectionControls[] = {0x061C, 0x200E, 0x200F, 0x202A, 0x202B, 0x202C,
+                                           0x202D, 0x202E, 0x2066, 0x2067, 0x2068, 0x2069};
+
+constexpr char32_t kZeroWidthNonJoiner = 0x200C;
+constexpr char32_t kZeroWidthJoiner = 0x200D;
+
+// Georgian's capitals (Mtavruli, U+1C90 to U+1CBF): Unicode maps the letters
+// Georgian writes names in (Mkhedruli) onto them, but they are a style for
+// headings, not how a Georgian name is written, and few fonts have them.
+constexpr char32_t kFirstMtavruli = 0x1C90;
+constexpr char32_t kLastMtavruli = 0x1CBF;
+
+template <std::size_t size> bool isOneOf(char32_t character, const char32_t (&set)[size])
+{
+    return std::find(std::begin(set), std::end(set), character) != std::end(set);
+}
+
 // What Unicode says of a character, from Qt's tables: the core has none.
 CharacterKind characterKind(char32_t character)
 {
-    if (QChar::isLetter(character))
-        return CharacterKind::Letter;
+    if (character == kZeroWidthNonJoiner || character == kZeroWidthJoiner)
+        return CharacterKind::Joiner;
+    if (QChar::category(character) == QChar::Separator_Space)
+        return CharacterKind::Space;
     if (QChar::isMark(character))
         return CharacterKind::CombiningMark;
+    // A letter in a font's style (the mathematical 𝐀, ℂ) is a symbol set in
+    // letters' shapes, not a letter of a name.
+    if (QChar::isLetter(character) && QChar::decompositionTag(character) != QChar::Font &&
+        !isOneOf(character, kFillerLetters))
+        return CharacterKind::Letter;
     return CharacterKind::Other;
 }
 
-// The name rule for the text in the box: Backspace and Enter are keys, not
-// characters of a name.
-std::optional<char32_t> nameCharacter(char32_t character)
+// The capital the name box writes for a letter. Qt maps a character to one
+// character only: a letter whose capital is longer (the ligature ﬁ) stays as
+// typed. Nor does it know the language: a Turkish i becomes I, not İ.
+// German writes a name's ß as the capital ẞ (allowed since 2017) rather than
+// SS: the name stays the same length, and WEIẞ stays another name than WEISS.
+char32_t capitalFor(char32_t letter, const QFont& font)
 {
-    if (character == kBackspaceKey || character == kEnterKey)
-        return std::nullopt;
-    return FilterNameKey(character, characterKind(character), QChar::toUpper(character));
+    const char32_t capital = letter == U'\u00DF' ? U'\u1E9E' : QChar::toUpper(letter);
+    if (capital == letter || (capital >= kFirstMtavruli && capital <= kLastMtavruli))
+        return letter;
+    // A capital that no font here draws would show as a box.
+    return QFontMetrics(font).inFontUcs4(capital) ? capital : letter;
+}
+
+// The name as the box takes it in, before it goes in: letters as capitals,
+// every space as the space, without the direction controls. What the rule
+// refuses stays, for the validator to refuse.
+QString nameArriving(QStringView text, const QLineEdit& box)
+{
+    QString arriving;
+    arriving.reserve(text.size());
+    for (const char32_t character : text.toUcs4()) {
+        if (isOneOf(character, kDirectionControls))
+            continue;
+        const CharacterKind kind = characterKind(character);
+        const char32_t capital =
+            kind == CharacterKind::Letter ? capitalFor(character, box.font()) : character;
+        const std::optional<char32_t> inserted = FilterNameKey(character, kind, capital);
+        arriving.append(QStringView(QChar::fromUcs4(inserted.value_or(character))));
+    }
+    return arriving;
+}
+
+// The name rule for the text in the box: each character one that the key
+// filter takes, in an order that makes a name. Backspace and Enter are keys,
+// not characters of a name. Small letters pass: the box makes every route
+// bring capitals, but what an assistive tool puts in is judged, not changed.
+QValidator::State nameRule(QStringView text)
+{
+    std::vector<CharacterKind> kinds;
+    kinds.reserve(static_cast<std::size_t>(text.size()));
+    for (const char32_t character : text.toUcs4()) {
+        const CharacterKind kind = characterKind(character);
+        if (character == kBackspaceKey || character == kEnterKey ||
+            !FilterNameKey(character, kind, character))
+            return QValidator::Invalid;
+        kinds.push_back(kind);
+    }
+    switch (JudgeNameForm(kinds)) {
+    case NameForm::Whole:
+        return QValidator::Acceptable;
+    case NameForm::Unfinished:
+        return QValidator::Intermediate;
+    case NameForm::Broken:
+        break;
+    }
+    return QValidator::Invalid;
 }
 
 // The lists show the date in the user's language and digits; the core reads
@@ -184,8 +270,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 #endif
     if (watched == m_ui->txtName && event->type() == QEvent::KeyPress)
         return txtName_KeyPress(static_cast<const QKeyEvent&>(*event));
-    if (watched == m_ui->txtName && event->type() == QEvent::Drop)
-        return refuseDrop(*m_ui->txtName, static_cast<QDropEvent&>(*event));
     return QDialog::eventFilter(watched, event);
 }
 
@@ -253,12 +337,14 @@ void frmMain::connectHandlers()
     connect(m_ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     connect(m_ui->mnuFindSign, &QAction::triggered, this, &frmMain::cmdNext_Click);
     connect(m_ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
-    // The validator holds the name to its rule however text arrives; the
-    // filter adds the control keys and the judging of drops (see eventFilter).
-    auto* nameRule = new CharacterRuleValidator(nameCharacter, m_ui->txtName);
-    m_ui->txtName->setValidator(nameRule);
-    connect(nameRule, &CharacterRuleValidator::refused, this, &frmMain::showOnlyLettersMessage,
+    // The validator holds the name to its rule however text arrives, which
+    // comes in capitals; the window's filter, which sees the keys first, adds
+    // the control keys (see eventFilter).
+    auto* validator = new CharacterRuleValidator(nameRule, m_ui->txtName);
+    m_ui->txtName->setValidator(validator);
+    connect(validator, &CharacterRuleValidator::refused, this, &frmMain::showOnlyLettersMessage,
             Qt::QueuedConnection);
+    shapeArrivingText(*m_ui->txtName, nameArriving);
     m_ui->txtName->installEventFilter(this);
 }
 

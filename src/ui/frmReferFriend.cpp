@@ -17,9 +17,11 @@
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QFont>
+#include <QTextBoundaryFinder>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+#include <QValidator>
 
 #include <algorithm>
 #include <utility>
@@ -65,11 +67,9 @@ constexpr int kLongestEmailAddress = 254; // the longest address mail can be del
 constexpr int kLongestMessage = 2000;
 
 // An e-mail address holds no space; any other character is the user's to type.
-std::optional<char32_t> emailCharacter(char32_t character)
+QValidator::State emailRule(QStringView text)
 {
-    if (character == U' ')
-        return std::nullopt;
-    return character;
+    return text.contains(u' ') ? QValidator::Invalid : QValidator::Acceptable;
 }
 
 // Focus that moves because another window or a popup menu came and went is not
@@ -160,6 +160,12 @@ void frmReferFriend::connectHandlers()
     // and that second run must see the box unticked and do nothing.
     connect(m_ui->Check1, &QCheckBox::toggled, this, &frmReferFriend::Check1_Click);
     connect(m_ui->lblGoToHome, &LinkLabel::clicked, this, &frmReferFriend::lblGoToHome_Click);
+    // Text that does not fit a field is cut at a whole character; this
+    // window's filter sees the events first, and takes the prompt out of a
+    // field before its room is counted.
+    for (QLineEdit* line :
+         {m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail})
+        shapeArrivingText(*line, nullptr);
     for (const FormField& field : m_formFields)
         field.widget->installEventFilter(this);
 
@@ -168,7 +174,7 @@ void frmReferFriend::connectHandlers()
     m_ui->txtFriendName->setMaxLength(kLongestName);
     for (QLineEdit* email : {m_ui->txtEmail, m_ui->txtFriendEmail}) {
         email->setMaxLength(kLongestEmailAddress);
-        auto* rule = new CharacterRuleValidator(emailCharacter, email);
+        auto* rule = new CharacterRuleValidator(emailRule, email);
         rule->setPrompt(formField(email)->placeholder);
         email->setValidator(rule);
         connect(
@@ -296,13 +302,20 @@ void frmReferFriend::emailField_Refused(QLineEdit& field)
 void frmReferFriend::txtMessage_Change()
 {
     // What goes past the longest message is cut off where it arrived, as a
-    // one-line field cuts text at its maximum length.
-    const int excess = m_ui->txtMessage->document()->characterCount() - 1 - kLongestMessage;
+    // one-line field cuts text at its maximum length, at a whole character.
+    const QTextDocument& document = *m_ui->txtMessage->document();
+    const int excess = document.characterCount() - 1 - kLongestMessage;
     if (excess <= 0)
         return;
     QTextCursor cursor = m_ui->txtMessage->textCursor();
     cursor.clearSelection();
-    cursor.setPosition(std::max(0, cursor.position() - excess), QTextCursor::KeepAnchor);
+    // The raw text counts a paragraph break as one character, as the
+    // document's positions do.
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, document.toRawText());
+    characters.setPosition(std::max(0, cursor.position() - excess));
+    if (!characters.isAtBoundary())
+        characters.toPreviousBoundary();
+    cursor.setPosition(static_cast<int>(characters.position()), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
 }
 

@@ -43,6 +43,8 @@ TEST_P(NameKeyFilter, InsertsCapitalsMarksAndEditingKeysOnly)
 constexpr CharacterKind kLetter = CharacterKind::Letter;
 constexpr CharacterKind kMark = CharacterKind::CombiningMark;
 constexpr CharacterKind kOther = CharacterKind::Other;
+constexpr CharacterKind kSpace = CharacterKind::Space;
+constexpr CharacterKind kJoiner = CharacterKind::Joiner;
 
 INSTANTIATE_TEST_SUITE_P(
     KeyCodes, NameKeyFilter,
@@ -75,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyRow{"fullwidth_a_becomes_fullwidth_A", 0xFF41, kLetter, 0xFF21, 0xFF21},
                       KeyRow{"a_han_letter_without_case_stays", 0x738B, kLetter, 0x738B, 0x738B},
                       KeyRow{"a_combining_acute_accent_passes", 0x0301, kMark, 0x0301, 0x0301},
+                      KeyRow{"ideographic_space_becomes_space", 0x3000, kSpace, 0x3000, 32},
+                      KeyRow{"zero_width_non_joiner_passes", 0x200C, kJoiner, 0x200C, 0x200C},
                       KeyRow{"an_emoji_is_refused", 0x1F600, kOther, 0x1F600, {}},
                       KeyRow{"code_65535_is_refused", 0xFFFF, kOther, 0xFFFF, {}}),
     [](const auto& test) { return std::string(test.param.sentence); });

@@ -19,6 +19,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
@@ -247,7 +248,8 @@ void tst_frmMain::typedKeysAreFiltered_data()
         return keys;
     };
 
-    QTest::newRow("a small letter goes in as a capital") << typed("a") << "A" << 0;
+    QTest::newRow("a small letter goes in as a capital that Undo can take out")
+        << typed("a") << "A" << 0;
     QTest::newRow("a capital stays a capital") << typed("Z") << "Z" << 0;
     QTest::newRow("a typed name arrives in capitals") << typed("anna") << "ANNA" << 0;
     QTest::newRow("a digit is refused with a message") << typed("7") << "" << 1;
@@ -282,6 +284,8 @@ void tst_frmMain::typedKeysAreFiltered()
     QCoreApplication::processEvents();
 
     QCOMPARE(name.text(), expectedName);
+    // The box keeps what it was given, so Undo is there for what went in.
+    QCOMPARE(name.isUndoAvailable(), !expectedName.isEmpty());
     QStringList expected;
     for (int count = 0; count < expectedMessages; ++count)
         expected.append(QStringLiteral("Please Enter only Letters"));
@@ -313,6 +317,33 @@ void tst_frmMain::keysOfEveryScriptAreJudgedCharacterByCharacter_data()
         << QStringLiteral("\u0663") << QString() << 1;
     QTest::newRow("an emoji, two UTF-16 units, is one refused character")
         << QStringLiteral("\U0001F600") << QString() << 1;
+    const QString persian = QStringLiteral("\u062d\u0633\u0646\u200c\u0632\u0627\u062f\u0647");
+    QTest::newRow("a Persian surname joined by ZWNJ goes in") << persian << persian << 0;
+    const QString sinhala = QStringLiteral("\u0dc1\u0dca\u200d\u0dbb\u0dd3");
+    QTest::newRow("Sinhala Sri, joined by ZWJ, goes in") << sinhala << sinhala << 0;
+    QTest::newRow("an ideographic space goes in as a space")
+        << QStringLiteral("\u738b\u3000\u82b3") << QStringLiteral("\u738b \u82b3") << 0;
+    QTest::newRow("a no-break space goes in as a space")
+        << QStringLiteral("a\u00a0b") << QStringLiteral("A B") << 0;
+    QTest::newRow("a right-to-left mark is dropped without a message")
+        << QStringLiteral("\u200fab") << QStringLiteral("AB") << 0;
+    QTest::newRow("Georgian გიორგი keeps its letters, which have no capitals for names")
+        << QStringLiteral("\u10d2\u10d8\u10dd\u10e0\u10d2\u10d8")
+        << QStringLiteral("\u10d2\u10d8\u10dd\u10e0\u10d2\u10d8") << 0;
+    QTest::newRow("Weiß goes in as WEIẞ")
+        << QStringLiteral("Wei\u00df") << QStringLiteral("WEI\u1e9e") << 0;
+    QTest::newRow("a mathematical bold letter is refused")
+        << QStringLiteral("\U0001d41a") << QString() << 1;
+    QTest::newRow("a Hangul filler, a letter that shows nothing, is refused")
+        << QStringLiteral("\u3164") << QString() << 1;
+    QTest::newRow("an accent with no letter before it is refused")
+        << QStringLiteral("\u0301") << QString() << 1;
+    QTest::newRow("an accent and a joiner after a space are refused")
+        << QStringLiteral("a \u0301\u200c") << QStringLiteral("A ") << 2;
+    const QString thirtyAccents = QString(30, QChar(0x0301));
+    QTest::newRow("a letter takes thirty accents and refuses the thirty-first")
+        << QStringLiteral("a") + thirtyAccents + QChar(0x0301)
+        << QStringLiteral("A") + thirtyAccents << 1;
 }
 
 void tst_frmMain::keysOfEveryScriptAreJudgedCharacterByCharacter()
@@ -372,6 +403,18 @@ void tst_frmMain::textArrivingOtherwiseIsFilteredAsAWhole_data()
         << 0;
     QTest::newRow("a pasted name with ! is refused whole")
         << Arrival::PasteFromTheContextMenu << QStringLiteral("zo\u00eb!") << "AB " << 1;
+    QTest::newRow("a pasted name arrives in capitals without the direction marks copied with it")
+        << Arrival::PasteFromTheContextMenu << QStringLiteral("\u202bzo\u00eb\u202c")
+        << QStringLiteral("AB ZO\u00cb") << 0;
+    QTest::newRow("a dropped name arrives without its line break at the end")
+        << Arrival::Drop << "lee\r\n"
+        << "AB LEE" << 0;
+    QTest::newRow("an ideographic space committed by an input method goes in as a space")
+        << Arrival::InputMethodCommit << QStringLiteral("\u3000") << "AB  " << 0;
+    // The box holds 32,767 UTF-16 units: room for one, not for both halves.
+    QTest::newRow("a paste cut at the box's length keeps whole characters")
+        << Arrival::PasteByShiftInsert << QString(32763, u'a') + QStringLiteral("\U00020000")
+        << QStringLiteral("AB ") + QString(32763, u'A') << 0;
 }
 
 void tst_frmMain::textArrivingOtherwiseIsFilteredAsAWhole()
@@ -389,9 +432,18 @@ void tst_frmMain::textArrivingOtherwiseIsFilteredAsAWhole()
     case Arrival::PasteByShiftInsert:
         QTest::keyClick(&name, Qt::Key_Insert, Qt::ShiftModifier);
         break;
-    case Arrival::PasteFromTheContextMenu:
-        name.paste(); // what the menu's Paste item calls
+    case Arrival::PasteFromTheContextMenu: {
+        const QPoint inside(5, 5);
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, inside, name.mapToGlobal(inside));
+        QApplication::sendEvent(&name, &menuKey);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        for (QAction* item : menu->actions())
+            if (item->text().startsWith(QStringLiteral("&Paste")))
+                item->trigger();
+        menu->close();
         break;
+    }
     case Arrival::Drop: {
         QMimeData data;
         data.setText(text);

@@ -53,10 +53,9 @@ void tst_Translator::theFirstLanguageWithATranslationIsChosen_data()
     QTest::newRow("English before German stays English")
         << QStringList{"en-US", "en-Latn-US", "en", "de", "de-Latn-DE", "de-DE"}
         << QLocale::English;
-    QTest::newRow("the C locale before German stays English")
-        << QStringList{"C", "de"} << QLocale::English;
-    QTest::newRow("a language Qt does not know stays English")
-        << QStringList{"xx", "C"} << QLocale::English;
+    QTest::newRow("the C locale (LANG=C) stays English") << QStringList{"C"} << QLocale::English;
+    QTest::newRow("German after a language Qt does not know is chosen (LANGUAGE=xx:de)")
+        << QStringList{"xx", "C", "de", "de-Latn-DE", "de-DE"} << QLocale::German;
     QTest::newRow("no language at all stays English") << QStringList{} << QLocale::English;
 }
 

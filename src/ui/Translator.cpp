@@ -13,12 +13,30 @@ namespace {
 const QString kProgramCatalogue = QStringLiteral("skyvarre");
 const QString kQtCatalogue = QStringLiteral("qtbase");
 
+// Qt takes the windows' writing direction from this text of its own, which
+// a right-to-left language translates as "RTL": QGuiApplication looks it up
+// whenever a catalogue is installed. The program's catalogues carry it too,
+// so that the direction does not hang on Qt's catalogue, which a system may
+// lack.
+//: The writing direction: "LTR" for a language written left to right, "RTL" for one written right to left (Arabic, Hebrew, Persian). Not shown.
+[[maybe_unused]] const char* const kLayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 // Where Qt's own translations are: beside the program where it brings them
 // (on Windows), else where Qt was installed (Debian's qt6-translations-l10n).
 QStringList qtTranslationFolders()
 {
     return {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+}
+
+// Hong Kong and Macau write Chinese in traditional characters, as Taiwan
+// does: the one catalogue in them (whose words are Taiwan's) serves all
+// three, where QTranslator would only try the territory's own.
+QLocale catalogueLocale(const QLocale& locale)
+{
+    if (locale.language() == QLocale::Chinese && locale.script() == QLocale::TraditionalHanScript)
+        return QLocale(QLocale::Chinese, QLocale::TraditionalHanScript, QLocale::Taiwan);
+    return locale;
 }
 
 } // namespace
@@ -35,9 +53,9 @@ Translator::Translator(const QStringList& languages, const QString& folder)
             continue;
         if (locale.language() == QLocale::English)
             return;
-        if (installProgramTranslation(locale, folder)) {
+        if (installProgramTranslation(catalogueLocale(locale), folder)) {
             m_language = locale.language();
-            installQtTranslation(locale);
+            installQtTranslation(catalogueLocale(locale));
             return;
         }
     }

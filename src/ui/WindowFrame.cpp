@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
 #include <QIcon>
 #include <QLayout>
 #include <QRect>
@@ -48,6 +50,37 @@ private:
     }
 };
 
+// Whether layout, or a layout within it, places widget.
+bool placesWidget(const QLayout& layout, const QWidget* widget)
+{
+    for (int index = 0; index < layout.count(); ++index) {
+        const QLayoutItem* item = layout.itemAt(index);
+        if (item->widget() == widget || (item->layout() != nullptr && placesWidget(*item->layout(), widget)))
+            return true;
+    }
+    return false;
+}
+
+// The forms place their controls at fixed points, which no layout mirrors:
+// in a right-to-left language each control that no layout places moves to
+// the same distance from its container's right edge as the form gives it
+// from the left edge, in the window and in the frames the form draws. The
+// children of Qt's own composite widgets (a scroll area's bars) are theirs
+// to place, and they mirror themselves.
+void mirrorPlacedControls(QWidget& container)
+{
+    for (QWidget* child : container.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        if (container.layout() == nullptr || !placesWidget(*container.layout(), child))
+            child->move(container.width() - child->x() - child->width(), child->y());
+        const QMetaObject* type = child->metaObject();
+        if (type == &QWidget::staticMetaObject || type == &QFrame::staticMetaObject ||
+            type == &QGroupBox::staticMetaObject)
+            mirrorPlacedControls(*child);
+    }
+}
+
 } // namespace
 
 void setUpFixedWindow(QWidget& window)
@@ -61,6 +94,8 @@ void setUpFixedWindow(QWidget& window)
         layout->setSizeConstraint(QLayout::SetFixedSize);
     else
         window.setFixedSize(window.size());
+    if (window.isRightToLeft())
+        mirrorPlacedControls(window);
     new CentreOnFirstShow(window); // owned by window
 }
 

@@ -10,7 +10,8 @@ namespace skyvarre {
 // its type: a window of its own (Qt::Window) or one over its owner
 // (Qt::Dialog). A window with a layout is fixed at the size the layout asks
 // for (the menu bar plus the client area that its form fixes); any other at
-// the size its form gives it.
+// the size its form gives it. In a right-to-left language the controls that
+// the form places take the mirrored places, as a layout's do.
 void setUpFixedWindow(QWidget& window);
 
 // The program's icon, in the sizes drawn for it.

@@ -29,13 +29,19 @@ QStringList qtTranslationFolders()
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
 }
 
-// Hong Kong and Macau write Chinese in traditional characters, as Taiwan
-// does: the one catalogue in them (whose words are Taiwan's) serves all
-// three, where QTranslator would only try the territory's own.
+// The catalogue for a language written in more than one place, where
+// QTranslator would only try the territory's own and then the bare
+// language: Hong Kong and Macau write Chinese in traditional characters, as
+// Taiwan does, and read its catalogue; Portugal and the other Portuguese-
+// speaking countries read Brazil's, as the installer already shows them,
+// since a Portuguese reader understands Brazilian Portuguese far better
+// than English.
 QLocale catalogueLocale(const QLocale& locale)
 {
     if (locale.language() == QLocale::Chinese && locale.script() == QLocale::TraditionalHanScript)
         return QLocale(QLocale::Chinese, QLocale::TraditionalHanScript, QLocale::Taiwan);
+    if (locale.language() == QLocale::Portuguese)
+        return QLocale(QLocale::Portuguese, QLocale::Brazil);
     return locale;
 }
 

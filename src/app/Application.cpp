@@ -2,6 +2,7 @@
 
 #include "Program.h"
 #include "UpdateReminder.h"
+#include "platform/Browser.h"
 #include "platform/Clock.h"
 #include "platform/ProcessEnd.h"
 #include "platform/RandomSource.h"
@@ -14,6 +15,8 @@
 
 #include <QApplication>
 #include <QLocale>
+
+#include <memory>
 
 namespace skyvarre {
 
@@ -38,6 +41,7 @@ int runProgram(QApplication& application, const StartedHook& started)
     // Hiding the last visible window (frmMain during a Find) must not
     // end the program: it ends only through CloseAllAndEnd.
     application.setQuitOnLastWindowClosed(false);
+    const std::unique_ptr<QObject> browserOpener = routeWebAddressesToOpener();
 
     MessageBoxPrompts prompts;
     SystemClock clock;

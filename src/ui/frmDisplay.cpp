@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QLayout>
 
-#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -100,16 +99,19 @@ void frmDisplay::applyLook()
     setTextColour(*m_ui->lblSignDesc, kBlue);
     setButtonFace(*m_ui->cmdBack);
     setButtonFace(*m_ui->cmdExit);
+    // Room above the first line for the accents of capitals (È), which reach
+    // above the line box; the frame below has none to spare.
+    m_ui->lblSignDesc->setContentsMargins(0, 1, 0, 0);
     m_ui->Label12->adjustSize();
     m_ui->lblSednaSign->adjustSize();
 
-    // The sign name follows the sentence on its line. A substitute for Verdana
-    // may run wider, so the name moves right rather than touch the sentence.
+    // The sign name follows the sentence on its line, a space after it, as
+    // long or short as the sentence is in the user's language and face.
     const QLabel& sentence = *m_ui->Label12;
     QLabel& signName = *m_ui->lblSednaSign;
     const int afterSentence = sentence.geometry().right() + 1 +
                               sentence.fontMetrics().horizontalAdvance(QLatin1Char(' '));
-    signName.move(std::max(signName.x(), afterSentence), signName.y());
+    signName.move(afterSentence - signName.margin(), signName.y());
 }
 
 void frmDisplay::connectHandlers()

@@ -180,26 +180,17 @@ frmMain::frmMain(WindowHost& host, QWidget* parent)
     applyLook();
     setUpSharedLinks(*this, m_host, *m_ui);
     bringToFront(PromotionLabel::CoBrand); // as the form stacks them
+    nameOpenLists();
     connectHandlers();
     Form_Load();
-    if (QAccessible::isActive())
-        nameOpenLists();
-    QAccessible::installActivationObserver(this);
 }
 
-frmMain::~frmMain()
-{
-    QAccessible::removeActivationObserver(this);
-}
-
-void frmMain::accessibilityActiveChanged(bool active)
-{
-    if (active)
-        nameOpenLists();
-}
+frmMain::~frmMain() = default;
 
 void frmMain::nameOpenLists()
 {
+    // An open drop-down list is a control of its own to assistive tools, which
+    // announce it when it takes the focus; it is the same list as its box.
     for (QComboBox* list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
         list->view()->setAccessibleName(list->accessibleName());
 }

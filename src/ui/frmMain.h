@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAccessible>
 #include <QDialog>
 
 #include <memory>
@@ -20,13 +19,7 @@ class WindowHost;
 // Sedna's sign and hands it to frmDisplay, and the program's menus and
 // promotional links. A dialog for its keys and its screen-reader role: Exit is
 // its default and its cancel button; a top-level window of its own.
-//
-// An open date list is a control of its own to assistive tools, which announce
-// it when it takes the focus; it is the same list as its box and is named
-// after it. Qt builds a list's popup when it is first needed, and only an
-// assistive tool needs its name: the window names the popups while assistive
-// technology is active, and not before (building them costs every start).
-class frmMain : public QDialog, public QAccessible::ActivationObserver
+class frmMain : public QDialog
 {
     Q_OBJECT
 
@@ -57,9 +50,6 @@ public:
     // Esc: presses Exit, whose closing steps the dialog's own reject() would
     // skip by merely hiding the window.
     void reject() override;
-
-    // Assistive technology became active (or inactive).
-    void accessibilityActiveChanged(bool active) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -87,7 +87,7 @@ fi
 
 # Started from a shell with standard error closed (skyvarre 2>&-): descriptor
 # 2 is the null device before Qt can take the number for its display
-# connection, which the hand-off would otherwise cut for a moment. Ticking
+# connection, into which every warning would otherwise be written. Ticking
 # the farewell window's box hands the home page over; the program still
 # reacts to its keys and ends normally.
 : >"$session/opened.txt"

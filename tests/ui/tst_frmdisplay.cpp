@@ -119,10 +119,10 @@ void tst_frmDisplay::signNameStandsBesideTheSentence()
     const QLabel& signName = control<QLabel>(*m_window, "lblSednaSign");
     QCOMPARE(signName.text(), sign);
     QVERIFY(signName.width() >= signName.sizeHint().width());
-    QCOMPARE(signName.y(), sentence.y());
-    const int gap = signName.x() - (sentence.geometry().right() + 1);
-    QVERIFY2(gap >= sentence.fontMetrics().horizontalAdvance(QLatin1Char(' ')),
-             "no blank between the sentence and the sign name");
+    // Their texts share a line, a space apart; the sign name's margin lies around its text.
+    QCOMPARE(signName.y() + signName.margin(), sentence.y() + sentence.margin());
+    const int gap = signName.x() + signName.margin() - (sentence.geometry().right() + 1);
+    QCOMPARE(gap, sentence.fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     QVERIFY(signName.geometry().right() < control<QWidget>(*m_window, "clientArea").width());
     // A sign name never replaces the text below it.
     QCOMPARE(control<QLabel>(*m_window, "lblSignDesc").text(), toQString(kAriesInterpretation));

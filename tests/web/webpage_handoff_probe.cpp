@@ -1,7 +1,9 @@
-// Opens one page through the real browser hand-off and exits at once, the way
-// a link handler of the program does. Prints the address it opens first, so
+// Opens one page through the real browser hand-off, with the opener the
+// program puts in place, and exits at once, the way a link handler of the
+// program does. Prints the address it opens first, so
 // that the caller can compare it with what the browser launcher received.
 // Usage: webpage_handoff_probe download | tell-a-friend
+#include "platform/Browser.h"
 #include "web/LinkTable.h"
 #include "web/TellAFriend.h"
 #include "web/WebPage.h"
@@ -10,6 +12,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 using namespace skyvarre;
 using namespace Qt::StringLiterals;
@@ -17,6 +20,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char** argv)
 {
     QGuiApplication application(argc, argv);
+    const std::unique_ptr<QObject> browserOpener = routeWebAddressesToOpener();
     if (argc != 2) {
         std::fputs("usage: webpage_handoff_probe download | tell-a-friend\n", stderr);
         return 2;

@@ -4,7 +4,13 @@
 # translation has no room, where a text is cut off (a bracket is missing) and
 # which texts never go through the translation (they stay plain English).
 #
-#     cmake -DSOURCE=<any .ts file> -DOUTPUT=<pseudo .ts file> -P pseudo-translate.cmake
+#     cmake -DSOURCE=<any .ts file> -DOUTPUT=<pseudo .ts file> [-DDIRECTION=RTL]
+#           -P pseudo-translate.cmake
+#
+# With DIRECTION=RTL the letters are Hebrew ones and the windows are laid out
+# right to left, as in Arabic, Hebrew or Persian, so that a window shows at
+# once a control that keeps its left-to-right place or a text that keeps its
+# left-to-right side.
 #
 # A CMake script rather than a tool of its own: it runs wherever the build
 # runs, a cross-build for Windows included, with nothing besides CMake.
@@ -27,8 +33,18 @@ set(accented
     u ü v ṽ w ŵ x ẋ y ÿ z ž
     A Å B Ɓ C Ç D Ð E É F Ƒ G Ĝ H Ĥ I Ï J Ĵ K Ķ L Ļ M Ṁ N Ñ O Ö P Þ Q Ǫ R Ŕ S Š T Ţ
     U Ü V Ṽ W Ŵ X Ẋ Y Ÿ Z Ž)
+# Hebrew letters for the right-to-left variant, which DejaVu Sans has too.
+set(hebrew א ב ג ד ה ו ז ח ט י כ ל מ נ ס ע פ צ ק ר ש ת ך ם ן ף)
+if(NOT DEFINED DIRECTION)
+    set(DIRECTION LTR)
+endif()
 while(accented)
     list(POP_FRONT accented letter replacement)
+    if(DIRECTION STREQUAL "RTL")
+        string(TOLOWER "${letter}" lower)
+        string(FIND "abcdefghijklmnopqrstuvwxyz" "${lower}" position)
+        list(GET hebrew ${position} replacement)
+    endif()
     set("accent_${letter}" "${replacement}")
 endwhile()
 
@@ -120,7 +136,12 @@ while(TRUE)
     if(NOT message MATCHES "<source>([^<]*(<byte value=\"x[0-9a-fA-F]+\"/>[^<]*)*)</source>")
         message(FATAL_ERROR "${SOURCE}: a message without a source text:\n${message}")
     endif()
-    pseudo_translate("${CMAKE_MATCH_1}" translated)
+    # Qt's own text that names the writing direction, which the windows take.
+    if(CMAKE_MATCH_1 STREQUAL "QT_LAYOUT_DIRECTION")
+        set(translated "${DIRECTION}")
+    else()
+        pseudo_translate("${CMAKE_MATCH_1}" translated)
+    endif()
     if(message MATCHES "numerus=\"yes\"")
         # English has two forms: one and many.
         set(translated "<numerusform>${translated}</numerusform><numerusform>${translated}</numerusform>")

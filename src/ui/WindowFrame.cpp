@@ -99,6 +99,14 @@ void setUpFixedWindow(QWidget& window)
     new CentreOnFirstShow(window); // owned by window
 }
 
+void fitToText(QWidget& control)
+{
+    const int end = control.geometry().right();
+    control.adjustSize();
+    if (control.isRightToLeft())
+        control.move(end - control.width() + 1, control.y());
+}
+
 QIcon programIcon()
 {
     // One icon for every window: the pixmap cache keys each drawn size by the

@@ -14,6 +14,10 @@ namespace skyvarre {
 // the form places take the mirrored places, as a layout's do.
 void setUpFixedWindow(QWidget& window);
 
+// Sizes a control to its text, its text keeping the place where it starts:
+// the left edge, or in a right-to-left language the right edge.
+void fitToText(QWidget& control);
+
 // The program's icon, in the sizes drawn for it.
 QIcon programIcon();
 

@@ -57,7 +57,7 @@ void frmAbout::applyLook()
     for (QWidget* navyText :
          std::initializer_list<QWidget*>{m_ui->Label2, m_ui->lblHomePage, m_ui->Label5}) {
         setTextColour(*navyText, kNavy);
-        navyText->adjustSize();
+        fitToText(*navyText);
     }
     setTextColour(*m_ui->Label1, kBlue);
     setTextColour(*m_ui->Label6, kBlue);

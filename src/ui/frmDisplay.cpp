@@ -44,7 +44,7 @@ void frmDisplay::setSignDescription(const QString& text)
 void frmDisplay::setSednaSign(const QString& sign)
 {
     m_ui->lblSednaSign->setText(sign);
-    m_ui->lblSednaSign->adjustSize();
+    placeSignName();
     // One sentence to a screen reader, which leaves out texts of fewer than
     // three words when it reads out a window.
     m_ui->Label12->setAccessibleName(m_ui->Label12->text() + u' ' + sign);
@@ -102,16 +102,23 @@ void frmDisplay::applyLook()
     // Room above the first line for the accents of capitals (È), which reach
     // above the line box; the frame below has none to spare.
     m_ui->lblSignDesc->setContentsMargins(0, 1, 0, 0);
-    m_ui->Label12->adjustSize();
-    m_ui->lblSednaSign->adjustSize();
+    fitToText(*m_ui->Label12);
+    placeSignName();
+}
 
+void frmDisplay::placeSignName()
+{
     // The sign name follows the sentence on its line, a space after it, as
     // long or short as the sentence is in the user's language and face.
     const QLabel& sentence = *m_ui->Label12;
     QLabel& signName = *m_ui->lblSednaSign;
-    const int afterSentence = sentence.geometry().right() + 1 +
-                              sentence.fontMetrics().horizontalAdvance(QLatin1Char(' '));
-    signName.move(afterSentence - signName.margin(), signName.y());
+    signName.adjustSize();
+    const int space = sentence.fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    if (isRightToLeft())
+        signName.move(sentence.geometry().left() - space - signName.width() + signName.margin(),
+                      signName.y());
+    else
+        signName.move(sentence.geometry().right() + 1 + space - signName.margin(), signName.y());
 }
 
 void frmDisplay::connectHandlers()

@@ -49,6 +49,8 @@ protected:
 
 private:
     void applyLook();
+    // Puts the sign name a space after the sentence it ends.
+    void placeSignName();
     void connectHandlers();
 
     std::unique_ptr<Ui::frmDisplay> m_ui;

@@ -319,7 +319,7 @@ void frmMain::applyLook()
 
     // These labels take the size of their text.
     for (QLabel* label : {m_ui->Label1, m_ui->Label5, m_ui->Label7, m_ui->Label6, m_ui->Label2})
-        label->adjustSize();
+        fitToText(*label);
 }
 
 void frmMain::connectHandlers()

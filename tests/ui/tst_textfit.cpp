@@ -65,11 +65,17 @@ namespace {
 const QString kSubstitute = QStringLiteral("DejaVu Sans");
 
 // The languages' codes: none for English, the language the windows are
-// written in; a made-up one for the pseudo-translation, which ships in no
-// language and is built into this test alone (translations/CMakeLists.txt).
+// written in; made-up ones for the pseudo-translation and its right-to-left
+// variant, which ship in no language and are built into this test alone
+// (translations/CMakeLists.txt).
 const QString kEnglish;
 const QString kPseudo = QStringLiteral("pseudo");
-const QString kPseudoCatalogue = QStringLiteral(":/pseudo/skyvarre_pseudo.qm");
+const QString kPseudoRightToLeft = QStringLiteral("pseudo_rtl");
+
+bool isPseudo(const QString& code)
+{
+    return code == kPseudo || code == kPseudoRightToLeft;
+}
 
 // The program's texts in one language for as long as it lives: a language the
 // program ships as the program installs it, by its Translator; the
@@ -79,9 +85,9 @@ class SpokenLanguage
 public:
     explicit SpokenLanguage(const QString& code)
     {
-        if (code == kPseudo)
-            m_spoken =
-                m_pseudo.load(kPseudoCatalogue) && QCoreApplication::installTranslator(&m_pseudo);
+        if (isPseudo(code))
+            m_spoken = m_pseudo.load(QStringLiteral(":/pseudo/skyvarre_%1.qm").arg(code)) &&
+                       QCoreApplication::installTranslator(&m_pseudo);
         else if (code != kEnglish)
             m_spoken = m_shipped.emplace(QStringList{code}).language() == QLocale(code).language();
     }
@@ -103,6 +109,8 @@ QString describeLanguage(const QString& code)
         return QStringLiteral("in English");
     if (code == kPseudo)
         return QStringLiteral("in the pseudo-translation");
+    if (code == kPseudoRightToLeft)
+        return QStringLiteral("in the right-to-left pseudo-translation");
     const QLocale locale(code);
     QString name = QLocale::languageToString(locale.language());
     if (code.contains(u'_'))
@@ -566,30 +574,42 @@ QHash<QString, QRect> formGeometry(const QString& formFile)
 }
 
 // Where window's controls stray from the places their form gives them, one
-// line a control. A label that takes the size of its text keeps its line and
-// its place on it, or moves right along it; the sign name starts its text a
-// space after the sentence, however long the sentence is.
+// line a control; in a right-to-left language, the mirrored places, and every
+// control laid out right to left. A label that takes the size of its text
+// keeps its line and its place on it, or moves along it away from where its
+// text starts; the sign name starts its text a space after the sentence,
+// however long the sentence is.
 QStringList strayFromForm(QWidget& window)
 {
     const QString formName =
         QString::fromLatin1(window.metaObject()->className()).section(QStringLiteral("::"), -1);
     const QHash<QString, QRect> form =
         formGeometry(QStringLiteral(SKYVARRE_FORMS_FOLDER "/%1.ui").arg(formName));
+    const bool rightToLeft = QApplication::isRightToLeft();
     QStringList strays;
     for (auto placed = form.cbegin(); placed != form.cend(); ++placed) {
         if (placed.key() == window.objectName())
             continue; // the window's own size comes from its menu bar and client area
         const QWidget& control = test::control<QWidget>(window, qPrintable(placed.key()));
-        const QRect designed = placed.value();
+        if (control.isRightToLeft() != rightToLeft)
+            strays.append(QStringLiteral("%1 is laid out in the other direction").arg(placed.key()));
+        QRect designed = placed.value();
+        if (rightToLeft)
+            designed.moveLeft(control.parentWidget()->width() - designed.x() - designed.width());
         const QRect live = control.geometry();
         const auto* label = qobject_cast<const QLabel*>(&control);
+        const bool keepsItsStart =
+            rightToLeft ? live.right() <= designed.right() : live.x() >= designed.x();
         bool keepsItsLine = label != nullptr && live.size() == control.sizeHint() &&
-                            live.y() == designed.y() && live.x() >= designed.x();
+                            live.y() == designed.y() && keepsItsStart;
         if (placed.key() == QLatin1String("lblSednaSign")) {
             const QLabel& sentence = test::control<QLabel>(window, "Label12");
             const int space = sentence.fontMetrics().horizontalAdvance(QLatin1Char(' '));
+            const int textStart = rightToLeft ? live.right() - label->margin() : live.x() + label->margin();
+            const int afterSentence = rightToLeft ? sentence.geometry().left() - 1 - space
+                                                  : sentence.geometry().right() + 1 + space;
             keepsItsLine = live.size() == control.sizeHint() && live.y() == designed.y() &&
-                           live.x() + label->margin() == sentence.geometry().right() + 1 + space;
+                           textStart == afterSentence;
         }
         if (live != designed && !keepsItsLine)
             strays.append(QStringLiteral("%1 is %2, its form says %3")
@@ -625,7 +645,7 @@ private:
 void tst_TextFit::initTestCase_data()
 {
     QTest::addColumn<QString>("language");
-    QStringList languages = {kEnglish, kPseudo};
+    QStringList languages = {kEnglish, kPseudo, kPseudoRightToLeft};
     languages += QStringLiteral(SKYVARRE_LANGUAGES).split(u',');
     for (const QString& language : languages)
         QTest::newRow(qPrintable(describeLanguage(language))) << language;
@@ -640,7 +660,7 @@ void tst_TextFit::init()
 {
     QFETCH_GLOBAL(QString, language);
     m_language = std::make_unique<SpokenLanguage>(language);
-    if (language != kPseudo) {
+    if (!isPseudo(language)) {
         if (!m_language->isSpoken())
             QSKIP("the program has no translation into this language yet");
         return;
@@ -707,7 +727,7 @@ void tst_TextFit::textFitsItsRectangle()
     if (const QString container = cutOffBy(measured); !container.isEmpty())
         faults.append(QStringLiteral("cut off by ") + container);
     faults += overlaps(measured);
-    if (language == kPseudo && !roomForLess.isEmpty())
+    if (isPseudo(language) && !roomForLess.isEmpty())
         QEXPECT_FAIL("", qPrintable(QStringLiteral("no room for two-fifths more: ") + roomForLess),
                      Abort);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));

@@ -54,7 +54,7 @@ private:
 bool placesWidget(const QLayout& layout, const QWidget* widget)
 {
     for (int index = 0; index < layout.count(); ++index) {
-        const QLayoutItem* item = layout.itemAt(index);
+        QLayoutItem* item = layout.itemAt(index);
         if (item->widget() == widget || (item->layout() != nullptr && placesWidget(*item->layout(), widget)))
             return true;
     }

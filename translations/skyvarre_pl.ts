@@ -128,7 +128,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills: no longer than the English. The &amp; is a plain ampersand, shown as it is; &quot;Help&quot; is the Help menu. The runs of blanks are as designed, no need to copy them.</extracomment>
-        <translation>Oznacz ten program marką swojej witryny i zwiększ lojalność oraz ruch na stronie. Tu może być nazwa i link twojej witryny. Szczegóły w menu „Pomoc”. Kliknij, by dowiedzieć się więcej o co-brandingu.</translation>
+        <translation>Program z marką twojej witryny: więcej lojalnych gości i ruchu. Tu może być nazwa i link twojej witryny. Szczegóły w menu „Pomoc”. O co-brandingu – kliknij tutaj.</translation>
     </message>
 </context>
 <context>

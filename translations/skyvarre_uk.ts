@@ -344,7 +344,7 @@
     <message>
         <source>Date Of Birth</source>
         <extracomment>Left of the three date lists, which start about 95 pixels further right: 14 characters of bold 8-point text at most.</extracomment>
-        <translation>Ви народилися</translation>
+        <translation>Народилися</translation>
     </message>
     <message>
         <source>Day of the date of birth</source>

@@ -26,8 +26,8 @@ caption='^Skyvarre v1\.15$'
 
 # The access keys of Help and of its About Software in each language whose
 # keys are Latin letters.
-declare -A help_key=([de]=h [fr]=a [es]=u [it]=a [pt_BR]=u [zh_CN]=h)
-declare -A about_key=([de]=b [fr]=p [es]=a [it]=i [pt_BR]=s [zh_CN]=a)
+declare -A help_key=([de]=h [fr]=a [es]=u [it]=a [pt_BR]=u [zh_CN]=h [pl]=c [tr]=y)
+declare -A about_key=([de]=b [fr]=p [es]=a [it]=i [pt_BR]=s [zh_CN]=a [pl]=o [tr]=h)
 for language in "${languages[@]}"; do
     # Wine takes the display language from LC_ALL; the server keeps the one
     # it started with.

@@ -109,18 +109,35 @@ void tst_Fonts::everyLanguageIsDrawnWithRealGlyphs_data()
     // the windows ask for: where the face lacks them, Qt's fallback must find
     // a face that has them.
     const QString latin =
-        QStringLiteral("ÄÖÜäöüß ÀÂÇÉÈÊËÎÏÔÙÛŸàâçéèêëîïôùûÿœæ ÁÍÓÚÑáíóúñ¿¡ ìò ÃÕãõ");
-    const QString cyrillic = QStringLiteral("Иван ЁЖЩЫЭЮЯ ёжщыэюя Сентябрь");
+        QStringLiteral("ÄÖÜäöüß ÀÂÇÉÈÊËÎÏÔÙÛŸàâçéèêëîïôùûÿœæ ÁÍÓÚÑáíóúñ¿¡ ìò ÃÕãõ "
+                       "ĄĆĘŁŃŚŹŻąćęłńśźż ĞİŞğış „“”–");
+    const QString cyrillic =
+        QStringLiteral("Иван ЁЖЩЫЭЮЯ ёжщыэюя Сентябрь ЄІЇҐєіїґ Ім’я «Довідка» —");
+    // Persian's own letters and both sets of digits (the Arabic locale's and
+    // the Persian one's) among the Arabic script's.
+    const QString arabic =
+        QStringLiteral("سدنا الحمل الثور الجوزاء يناير ة ى ؟ ، « » پچژگکی ۰۱۲۳۴۵۶۷۸۹ ٠١٢٣٤٥٦٧٨٩");
+    const QString hebrew = QStringLiteral("סדנה טלה שור תאומים ינואר ךםןףץ דוא״ל אנטי־וירוס");
     const QString han =
         QStringLiteral("王芳 白羊座 金牛座 双子座 九月 十二月 查找我的塞德娜星座 退出");
     const QFont regular = look::verdana(look::kNormalPoints);
     const QFont bold = look::verdana(look::kNormalPoints, look::TextStyle::Bold);
     const QFont title = windowFont(look::kSansSerif, 18);
-    QTest::newRow("German, French, Spanish, Italian and Portuguese in the windows' face")
+    QTest::newRow("every language in Latin letters in the windows' face")
         << regular << QFontDatabase::Latin << latin;
-    QTest::newRow("Russian in the windows' face") << regular << QFontDatabase::Cyrillic << cyrillic;
-    QTest::newRow("Russian in the farewell title's face")
+    QTest::newRow("Russian and Ukrainian in the windows' face")
+        << regular << QFontDatabase::Cyrillic << cyrillic;
+    QTest::newRow("Russian and Ukrainian in the farewell title's face")
         << title << QFontDatabase::Cyrillic << cyrillic;
+    QTest::newRow("Arabic and Persian in the windows' face")
+        << regular << QFontDatabase::Arabic << arabic;
+    QTest::newRow("Arabic and Persian in the windows' bold face")
+        << bold << QFontDatabase::Arabic << arabic;
+    QTest::newRow("Arabic and Persian in the farewell title's face")
+        << title << QFontDatabase::Arabic << arabic;
+    QTest::newRow("Hebrew in the windows' face") << regular << QFontDatabase::Hebrew << hebrew;
+    QTest::newRow("Hebrew in the farewell title's face")
+        << title << QFontDatabase::Hebrew << hebrew;
     QTest::newRow("Chinese in the windows' face")
         << regular << QFontDatabase::SimplifiedChinese << han;
     QTest::newRow("Chinese in the windows' bold face")

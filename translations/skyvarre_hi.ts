@@ -113,7 +113,7 @@
     <message>
         <source>Talk astrology with other readers on our discussion forum. Visit %1</source>
         <extracomment>The banner at the top of the input and result windows, a link: two lines of 472 pixels of bold 9-point text. %1 is the web address of the home page, about 30 characters. The English leaves a quarter of the room free: no more than that longer.</extracomment>
-        <translation>हमारे चर्चा फ़ोरम पर दूसरे पाठकों के साथ ज्योतिष पर बात करें। %1 पर आइए</translation>
+        <translation>हमारे फ़ोरम पर पाठकों से ज्योतिष की चर्चा करें: %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -128,7 +128,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills: no longer than the English. The &amp; is a plain ampersand, shown as it is; &quot;Help&quot; is the Help menu. The runs of blanks are as designed, no need to copy them.</extracomment>
-        <translation>इस सॉफ़्टवेयर को अपनी साइट के साथ को-ब्रांड करें। साइट के नियमित पाठक और ट्रैफ़िक बढ़ाएँ। अपनी साइट का नाम और लिंक यहाँ लगाएँ। विवरण “सहायता” में है। को-ब्रांडिंग की जानकारी के लिए यहाँ क्लिक करें।</translation>
+        <translation>इस सॉफ़्टवेयर को अपनी साइट के साथ को-ब्रांड करें और पाठक व ट्रैफ़िक बढ़ाएँ। यहाँ अपनी साइट का नाम और लिंक लगाएँ, विवरण “सहायता” में। अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
 </context>
 <context>
@@ -259,7 +259,7 @@
     <message>
         <source>&amp;Exit</source>
         <extracomment>A button 81 pixels wide (about 12 characters); leaves the window. The letter after &amp; is the Alt key shortcut.</extracomment>
-        <translation>बाहर निकलें (&amp;E)</translation>
+        <translation>बंद करें (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -284,7 +284,7 @@
     <message>
         <source>E&amp;xit</source>
         <extracomment>Item of the File menu that leaves the window.</extracomment>
-        <translation>बाहर निकलें (&amp;X)</translation>
+        <translation>बंद करें (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -367,7 +367,7 @@
     <message>
         <source>&amp;Exit</source>
         <extracomment>A button 68 pixels wide (about 10 characters); leaves the window. The letter after &amp; is the Alt key shortcut.</extracomment>
-        <translation>बाहर निकलें (&amp;E)</translation>
+        <translation>बंद करें (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -392,7 +392,7 @@
     <message>
         <source>E&amp;xit</source>
         <extracomment>Item of the File menu that leaves the window.</extracomment>
-        <translation>बाहर निकलें (&amp;X)</translation>
+        <translation>बंद करें (&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
@@ -432,7 +432,7 @@
     <message>
         <source>E&amp;xit</source>
         <extracomment>A button 83 pixels wide (about 12 characters); ends the program. The letter after &amp; is the Alt key shortcut.</extracomment>
-        <translation>बाहर निकलें (&amp;X)</translation>
+        <translation>बंद करें (&amp;X)</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -474,7 +474,7 @@
     <message>
         <source>Click Here To Visit Varnholt Softwares</source>
         <extracomment>A link at the foot of the navy frame, to the maker&apos;s catalogue of programs: one line of 239 pixels of bold 8-point text, which the English fills. No longer than the English.</extracomment>
-        <translation>Varnholt Softwares पर जाएँ</translation>
+        <translation>Varnholt Softwares</translation>
     </message>
     <message>
         <source>Programs like Skyvarre can only be created and kept up with your support. The best support is to visit our discussion forum regularly and to take part in its discussions and activities.</source>

@@ -113,7 +113,7 @@
     <message>
         <source>Talk astrology with other readers on our discussion forum. Visit %1</source>
         <extracomment>The banner at the top of the input and result windows, a link: two lines of 472 pixels of bold 9-point text. %1 is the web address of the home page, about 30 characters. The English leaves a quarter of the room free: no more than that longer.</extracomment>
-        <translation>フォーラムでほかの読者と占星術について語り合いましょう。%1 へどうぞ</translation>
+        <translation>フォーラムで占星術を語り合いましょう！ %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>

@@ -344,7 +344,7 @@ Wilt u controleren of er updates zijn?</translation>
     <message>
         <source>Date Of Birth</source>
         <extracomment>Left of the three date lists, which start about 95 pixels further right: 14 characters of bold 8-point text at most.</extracomment>
-        <translation>Geboortedatum</translation>
+        <translation>Geboren op</translation>
     </message>
     <message>
         <source>Day of the date of birth</source>

@@ -35,10 +35,11 @@ test_packages=(
     valgrind hyperfine time
     # where two builds of the release files differ
     diffoscope-minimal
-    # a face with Han characters, as a Chinese Debian system has, for the
-    # checks that Chinese text gets real glyphs and fits the windows (the
-    # lightest of them; the program itself leaves the choice to Qt's fallback)
-    fonts-wqy-microhei
+    # faces for the scripts DejaVu lacks, as a Chinese, Japanese, Korean or
+    # Hindi Debian system has, for the checks that their text gets real glyphs
+    # and fits the windows (the lightest of each; the program itself leaves the
+    # choice to Qt's fallback): Han, kana and Hangul in one, and Devanagari
+    fonts-wqy-microhei fonts-lohit-deva
 )
 
 windows_packages=(

@@ -149,6 +149,12 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
 !insertmacro MUI_LANGUAGE "Polish"
 !insertmacro MUI_LANGUAGE "Turkish"
 !insertmacro MUI_LANGUAGE "Ukrainian"
+!insertmacro MUI_LANGUAGE "Hindi"
+!insertmacro MUI_LANGUAGE "Japanese"
+!insertmacro MUI_LANGUAGE "Korean"
+!insertmacro MUI_LANGUAGE "TradChinese"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_LANGUAGE "Vietnamese"
 !include "installer-texts.nsh"
 
 ; Sets RESULT to 1 when the named mutex exists. One this user may not open

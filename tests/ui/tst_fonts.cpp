@@ -120,11 +120,18 @@ void tst_Fonts::everyLanguageIsDrawnWithRealGlyphs_data()
     const QString hebrew = QStringLiteral("סדנה טלה שור תאומים ינואר ךםןףץ דוא״ל אנטי־וירוס");
     const QString han =
         QStringLiteral("王芳 白羊座 金牛座 双子座 九月 十二月 查找我的塞德娜星座 退出");
+    const QString traditionalHan = QStringLiteral("陳怡君 牡羊座 雙子座 十二月 賽德娜 檔案 說明 結束");
+    const QString japanese = QStringLiteral("佐藤 セドナ 牡羊座 お名前 生年月日 終了");
+    const QString korean = QStringLiteral("김민준 세드나 쌍둥이자리 황소자리 생년월일 끝내기");
+    const QString devanagari = QStringLiteral("प्रिया सेडना मेष वृषभ मिथुन क्षुद्रग्रह अक्तूबर कुंडली फ़ाइल");
+    const QString vietnamese = QStringLiteral("Nguyễn Bạch Dương Kim Ngưu Song Tử Thoát Tệp ỗ ự ữ ặ Đ");
     const QFont regular = look::verdana(look::kNormalPoints);
     const QFont bold = look::verdana(look::kNormalPoints, look::TextStyle::Bold);
     const QFont title = windowFont(look::kSansSerif, 18);
     QTest::newRow("every language in Latin letters in the windows' face")
         << regular << QFontDatabase::Latin << latin;
+    QTest::newRow("Vietnamese in the windows' bold face")
+        << bold << QFontDatabase::Vietnamese << vietnamese;
     QTest::newRow("Russian and Ukrainian in the windows' face")
         << regular << QFontDatabase::Cyrillic << cyrillic;
     QTest::newRow("Russian and Ukrainian in the farewell title's face")
@@ -144,6 +151,14 @@ void tst_Fonts::everyLanguageIsDrawnWithRealGlyphs_data()
         << bold << QFontDatabase::SimplifiedChinese << han;
     QTest::newRow("Chinese in the farewell title's face")
         << title << QFontDatabase::SimplifiedChinese << han;
+    QTest::newRow("Traditional Chinese in the windows' bold face")
+        << bold << QFontDatabase::TraditionalChinese << traditionalHan;
+    QTest::newRow("Japanese in the windows' bold face") << bold << QFontDatabase::Japanese << japanese;
+    QTest::newRow("Korean in the windows' bold face") << bold << QFontDatabase::Korean << korean;
+    QTest::newRow("Hindi in the windows' face") << regular << QFontDatabase::Devanagari << devanagari;
+    QTest::newRow("Hindi in the windows' bold face") << bold << QFontDatabase::Devanagari << devanagari;
+    QTest::newRow("Hindi in the farewell title's face")
+        << title << QFontDatabase::Devanagari << devanagari;
 }
 
 void tst_Fonts::everyLanguageIsDrawnWithRealGlyphs()
@@ -154,7 +169,8 @@ void tst_Fonts::everyLanguageIsDrawnWithRealGlyphs()
 
     if (QFontDatabase::families(script).isEmpty())
         QSKIP(qPrintable(QStringLiteral("no font for %1 is installed (the test packages bring "
-                                        "fonts-wqy-microhei for Chinese)")
+                                        "fonts-wqy-microhei for Han, kana and Hangul, "
+                                        "fonts-lohit-deva for Devanagari)")
                              .arg(QFontDatabase::writingSystemName(script))));
     // An empty box is glyph 0 of the face that was asked for.
     const QString missing = test::missingGlyphs(font, text);

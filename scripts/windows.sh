@@ -135,10 +135,11 @@ if [ "$mode" = test ]; then
     tests=$build/test-installers
     mkdir -p "$tests"
     make_installer "$earlier" 1.0 "$tests/skyvarre-1.0-setup.exe"
-    # The same earlier version as the installer of 1.15 laid it out, whose
-    # uninstall.exe was the uninstaller itself, from that script in git.
+    # The program as the installer of 1.15 laid it out, whose uninstall.exe
+    # was the uninstaller itself, from that script in git: that version
+    # shipped no file this one lacks.
     git show e339b29:packaging/windows/installer.nsi >"$tests/installer-1.15-layout.nsi"
-    make_installer "$earlier" 1.0 "$tests/skyvarre-1.0-1.15-layout-setup.exe" "$tests/installer-1.15-layout.nsi"
+    make_installer "$program" 1.0 "$tests/skyvarre-1.0-1.15-layout-setup.exe" "$tests/installer-1.15-layout.nsi"
     # This version with the check's ways in: another account, a pause.
     make_installer "$program" "$version" "$tests/skyvarre-$version-test-hooks-setup.exe" \
         packaging/windows/installer.nsi -DTEST_HOOKS

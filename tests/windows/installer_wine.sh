@@ -23,8 +23,6 @@
 setup=$(realpath "$1")
 earlier_setup=$(realpath "$2/skyvarre-1.0-setup.exe")
 layout_1_15_setup=$(realpath "$2/skyvarre-1.0-1.15-layout-setup.exe")
-# Copied into the session: it leaves a file there when it pauses.
-cp "$(realpath "$2"/skyvarre-*-test-hooks-setup.exe)" "$session/hooks-setup.exe"
 main_host=$3
 scheme=$4
 for tool in wine tesseract xclip; do
@@ -33,6 +31,8 @@ done
 # Wine is slow to show its first window in a new prefix.
 export SKYVARRE_X11_PATIENCE=${SKYVARRE_X11_PATIENCE:-600}
 source "$(dirname "$0")/../app/x11_session.sh"
+# The check's own installer, in the session: it leaves a file there when it pauses.
+cp "$(realpath "$2"/skyvarre-*-test-hooks-setup.exe)" "$session/hooks-setup.exe"
 
 export WINEPREFIX="$session/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset QT_QPA_PLATFORM
@@ -326,7 +326,8 @@ for row in "usual blocked" "cyrillic blocked" "usual folder" "usual uninstaller"
         fail "running the installer again after '$stop' failed (exit code $code)"
     is_whole "$folder" ||
         fail "after '$stop' in the $where folder the installation is not whole: $(cd "$folder" && find . -type f | sort | diff "$session/installed-files" - | head)"
-    uninstall_by_entry
+    # (reg.exe writes the entry's Cyrillic in the ANSI code page, as "?".)
+    code=$(install "$folder/uninstall.exe" /S); [ "$code" = 0 ] || fail "the uninstaller failed (exit code $code)"
 done
 
 echo "== an upgrade over the layout 1.15 shipped, its uninstaller the NSIS one itself"

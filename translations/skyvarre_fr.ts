@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>The writing direction: &quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic, Hebrew, Persian). Not shown.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>skyvarre::InputChecks</name>
     <message>
         <source>Please Enter Your Name</source>
@@ -118,17 +126,17 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
         <extracomment>Below the About window&apos;s description: three lines of 385 pixels of bold 8-point text, which the English fills but for a fifth of the last line. No longer than the English if possible, a fifth longer at most.</extracomment>
-        <translation>Travaillez de chez vous : créez votre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel à votre marque pour votre site.</translation>
+        <translation>Travaillez de chez vous&#xa0;: créez votre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel à votre marque pour votre site.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills. The same offer as the About window&apos;s, with a call to click: no longer than the English.</extracomment>
-        <translation>Travaillez de chez vous : créez votre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel à votre marque. Cliquez ici pour en savoir plus.</translation>
+        <translation>Travaillez de chez vous&#xa0;: créez votre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel à votre marque. Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills: no longer than the English. The &amp; is a plain ampersand, shown as it is; &quot;Help&quot; is the Help menu. The runs of blanks are as designed, no need to copy them.</extracomment>
-        <translation>Associez votre site à ce logiciel : plus de fidélité, plus de trafic. Placez ici le nom et le lien de votre site. Voir « Aide ». Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Associez votre site à ce logiciel&#xa0;: plus de fidélité, plus de trafic. Placez ici le nom et le lien de votre site. Voir «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
 </context>
 <context>
@@ -208,7 +216,7 @@
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <extracomment>Asked at start-up at most every 15 days, with Yes and No; Yes opens the download page. Two lines: put a line break between the statement and the question. (&quot;There maybe&quot; is as designed; translate the meaning: there may be an update.)</extracomment>
         <translation>Une mise à jour de ce logiciel est peut-être disponible.
-Voulez-vous rechercher les mises à jour ?</translation>
+Voulez-vous rechercher les mises à jour&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -479,7 +487,7 @@ Voulez-vous rechercher les mises à jour ?</translation>
     <message>
         <source>Programs like Skyvarre can only be created and kept up with your support. The best support is to visit our discussion forum regularly and to take part in its discussions and activities.</source>
         <extracomment>One of four requests, chosen at random, at the top of the farewell window: four lines of 465 pixels of bold 10-point text; the English takes three, so a translation may be a quarter longer at most. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
-        <translation>Des programmes comme Skyvarre ne peuvent être créés et maintenus qu’avec votre soutien. La meilleure façon de nous aider : visiter régulièrement notre forum de discussion et participer à ses discussions et activités.</translation>
+        <translation>Des programmes comme Skyvarre ne peuvent être créés et maintenus qu’avec votre soutien. La meilleure façon de nous aider&#xa0;: visiter régulièrement notre forum de discussion et participer à ses discussions et activités.</translation>
     </message>
     <message>
         <source>Please visit our discussion forum regularly and take part in its discussions and other activities. Without your visits we cannot support and keep up programs like this one.</source>
@@ -494,7 +502,7 @@ Voulez-vous rechercher les mises à jour ?</translation>
     <message>
         <source>Our discussion forum needs your help! Regular visits and taking part in its discussions and activities help us keep up Skyvarre and develop more Varnholt Softwares programs.</source>
         <extracomment>See the first support request: the same box.</extracomment>
-        <translation>Notre forum de discussion a besoin de vous ! Vos visites régulières et votre participation à ses discussions et activités nous aident à maintenir Skyvarre et à développer d’autres programmes Varnholt Softwares.</translation>
+        <translation>Notre forum de discussion a besoin de vous&#xa0;! Vos visites régulières et votre participation à ses discussions et activités nous aident à maintenir Skyvarre et à développer d’autres programmes Varnholt Softwares.</translation>
     </message>
     <message>
         <source>Yes, take me to the Varnholt Softwares discussion forum now</source>
@@ -510,13 +518,13 @@ They are simple to use and full of information. Try them, and share them with yo
 
 The whole collection is waiting for you on our web site: click the link below.</source>
         <extracomment>On the navy frame at the right of the farewell window, above the link to the maker&apos;s web site (&quot;the link below&quot;): 18 lines of 233 pixels of 9-point text, of which the English takes 13, so a third longer at most. Keep the empty lines between the paragraphs.</extracomment>
-        <translation>Vous avez aimé Skyvarre ?
+        <translation>Vous avez aimé Skyvarre&#xa0;?
 
 Varnholt Softwares propose une vaste collection de programmes sur l’astrologie, la voyance, le tarot, la numérologie et l’occultisme.
 
-Ils sont simples à utiliser et riches en informations. Essayez-les et faites-les découvrir à vos amis et à votre famille !
+Ils sont simples à utiliser et riches en informations. Essayez-les et faites-les découvrir à vos amis et à votre famille&#xa0;!
 
-Toute la collection vous attend sur notre site Web : il suffit de cliquer sur le lien ci-dessous.</translation>
+Toute la collection vous attend sur notre site Web&#xa0;: il suffit de cliquer sur le lien ci-dessous.</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>

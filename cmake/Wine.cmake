@@ -17,6 +17,19 @@ foreach(folder ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} ${runtime_folders})
 endforeach()
 list(JOIN dll_folders ";" SKYVARRE_WINE_DLL_FOLDERS)
 string(REPLACE "/" "\\" SKYVARRE_WINE_QT_PLUGINS "Z:${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}")
+# The offscreen platform reads its fonts from one folder: the faces the Linux
+# build's window tests see, DejaVu and the test packages' faces for Chinese,
+# Japanese, Korean and Hindi, as links in a folder of the build's own.
+set(font_folder ${CMAKE_BINARY_DIR}/wine-fonts)
+file(REMOVE_RECURSE ${font_folder})
+file(MAKE_DIRECTORY ${font_folder})
+file(GLOB faces /usr/share/fonts/truetype/dejavu/*.ttf /usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+    /usr/share/fonts/truetype/lohit-devanagari/Lohit-Devanagari.ttf)
+foreach(face ${faces})
+    get_filename_component(name ${face} NAME)
+    file(CREATE_LINK ${face} ${font_folder}/${name} SYMBOLIC)
+endforeach()
+string(REPLACE "/" "\\" SKYVARRE_WINE_FONT_FOLDER "Z:${font_folder}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
     @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
     WORLD_READ WORLD_EXECUTE)

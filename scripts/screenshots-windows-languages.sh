@@ -25,9 +25,9 @@ program="$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')")/Progra
 caption='^Skyvarre v1\.15$'
 
 # The access keys of Help and of its About Software in each language whose
-# keys are Latin letters.
-declare -A help_key=([de]=h [fr]=a [es]=u [it]=a [pt_BR]=u [zh_CN]=h [pl]=c [tr]=y)
-declare -A about_key=([de]=b [fr]=p [es]=a [it]=i [pt_BR]=s [zh_CN]=a [pl]=o [tr]=h)
+# keys are Latin letters (English's too).
+declare -A help_key=([en_US]=h [de]=h [fr]=a [es]=u [it]=a [pt_BR]=u [zh_CN]=h [pl]=c [tr]=y)
+declare -A about_key=([en_US]=a [de]=b [fr]=p [es]=a [it]=i [pt_BR]=s [zh_CN]=a [pl]=o [tr]=h)
 for language in "${languages[@]}"; do
     # Wine takes the display language from LC_ALL; the server keeps the one
     # it started with.
@@ -65,17 +65,20 @@ for language in "${languages[@]}"; do
     sleep 2
     import -window "$result" "$out/frmDisplay_$language.png"
     focus_window "$result"
-    # Help › About Software.
-    xdotool key --delay 200 "alt+${help_key[$language]}" "${about_key[$language]}"
-    about=$(step="About" wait_for_other_window "$caption" "$input" "$result")
-    sleep 2
-    import -window "$about" "$out/frmAbout_$language.png"
-    focus_window "$about"
-    xdotool key Escape
-    sleep 1
+    # Help › About Software, where the menus' access keys are Latin letters.
+    about=""
+    if [ -n "${help_key[$language]:-}" ]; then
+        xdotool key --delay 200 "alt+${help_key[$language]}" "${about_key[$language]}"
+        about=$(step="About" wait_for_other_window "$caption" "$input" "$result")
+        sleep 2
+        import -window "$about" "$out/frmAbout_$language.png"
+        focus_window "$about"
+        xdotool key Escape
+        sleep 1
+    fi
     focus_window "$result"
     xdotool key Escape
-    farewell=$(step="Exit" wait_for_other_window "$caption" "$input" "$result" "$about")
+    farewell=$(step="Exit" wait_for_other_window "$caption" "$input" "$result" ${about:+"$about"})
     # Until it has painted itself: its navy frame where the window it
     # replaced showed something else.
     for _ in $(seq 100); do

@@ -111,6 +111,7 @@ Var AllUsers        ; 1 to install for every user, 0 for the current user
 Var Elevated        ; 1 when this process runs with administrator rights
 Var LocalSystem     ; installer: 1 when it runs as the system (a deployment tool)
 Var ScopeGiven      ; installer: 1 when /AllUsers or /CurrentUser chose the scope
+Var FolderGiven     ; installer: 1 when /D= chose the folder
 Var ShowUsage       ; 1 for /?
 Var ModeJustMe
 Var ModeEveryone
@@ -398,12 +399,14 @@ FunctionEnd
 ; Windows started this process with still holds what was given. One pair of
 ; quotes is taken off; anything but an absolute folder is refused.
 Function ReadFolderSwitch
+    StrCpy $FolderGiven 0
     System::Call 'kernel32::GetCommandLineW() w .r0'
     ${StrLoc} $1 $0 " /D=" ">"
     ${If} $1 == ""
         Call ChooseFolder
         Return
     ${EndIf}
+    StrCpy $FolderGiven 1
     IntOp $1 $1 + 4
     StrCpy $0 $0 "" $1
     StrCpy $1 $0 1
@@ -490,9 +493,12 @@ Function .onInit
     ${EndIf}
 FunctionEnd
 
-; The folder: where this scope's installation is, else the scope's usual
-; place.
+; The folder: the one /D= gave, else where this scope's installation is,
+; else the scope's usual place.
 Function ChooseFolder
+    ${If} $FolderGiven = 1
+        Return
+    ${EndIf}
     ReadRegStr $INSTDIR SHCTX "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $INSTDIR == ""
         ${If} $AllUsers = 1

@@ -1,10 +1,12 @@
-﻿; What the installer and the uninstaller say, in each language they speak.
-; NSIS chooses the language of the Windows display; English where it has
-; none of these. Each text may hold ${PRODUCT}, ${VERSION} and the
+﻿; What the installer and the uninstaller say, in each language they speak,
+; each language's block after the NSIS language it is. NSIS chooses the
+; language of the Windows display; English, the first, where it has none of
+; these. Each text may hold ${PRODUCT}, ${VERSION} and the
 ; variables the script fills at the place it is shown ($0, $1, $R2, $INSTDIR,
 ; $EXEFILE); $\r$\n is a line break, $\t a tab.
 
 ; English
+!insertmacro MUI_LANGUAGE "English"
 LangString MSG_RUNNING ${LANG_ENGLISH} "${PRODUCT} is running. Close every ${PRODUCT} window, then choose Retry."
 LangString MSG_UNKNOWN_SWITCH ${LANG_ENGLISH} "Unknown switch: $R2$\r$\n$\r$\nRun $EXEFILE /? for the switches it takes."
 LangString MSG_BOTH_SCOPES ${LANG_ENGLISH} "Give /AllUsers or /CurrentUser, not both."
@@ -37,6 +39,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_ENGLISH} "Usage: ${LAUNCHER_NAME} [/S] [/R
 LangString FINISH_RUN ${LANG_ENGLISH} "Run ${PRODUCT}"
 
 ; German
+!insertmacro MUI_LANGUAGE "German"
 LangString MSG_RUNNING ${LANG_GERMAN} "${PRODUCT} wird ausgeführt. Schließen Sie alle Fenster von ${PRODUCT}, und wählen Sie dann „Wiederholen“."
 LangString MSG_UNKNOWN_SWITCH ${LANG_GERMAN} "Unbekannter Schalter: $R2$\r$\n$\r$\nMit $EXEFILE /? werden die verfügbaren Schalter angezeigt."
 LangString MSG_BOTH_SCOPES ${LANG_GERMAN} "Geben Sie /AllUsers oder /CurrentUser an, nicht beides."
@@ -69,6 +72,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_GERMAN} "Verwendung: ${LAUNCHER_NAME} [/S]
 LangString FINISH_RUN ${LANG_GERMAN} "${PRODUCT} ausführen"
 
 ; French
+!insertmacro MUI_LANGUAGE "French"
 LangString MSG_RUNNING ${LANG_FRENCH} "${PRODUCT} est en cours d’exécution. Fermez toutes les fenêtres de ${PRODUCT}, puis cliquez sur « Réessayer »."
 LangString MSG_UNKNOWN_SWITCH ${LANG_FRENCH} "Option inconnue : $R2$\r$\n$\r$\nExécutez $EXEFILE /? pour afficher les options acceptées."
 LangString MSG_BOTH_SCOPES ${LANG_FRENCH} "Indiquez /AllUsers ou /CurrentUser, mais pas les deux."
@@ -101,6 +105,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_FRENCH} "Utilisation : ${LAUNCHER_NAME} [
 LangString FINISH_RUN ${LANG_FRENCH} "Lancer ${PRODUCT}"
 
 ; Spanish
+!insertmacro MUI_LANGUAGE "Spanish"
 LangString MSG_RUNNING ${LANG_SPANISH} "${PRODUCT} se está ejecutando. Cierre todas las ventanas de ${PRODUCT} y, a continuación, haga clic en Reintentar."
 LangString MSG_UNKNOWN_SWITCH ${LANG_SPANISH} "Modificador desconocido: $R2$\r$\n$\r$\nEjecute $EXEFILE /? para ver los modificadores admitidos."
 LangString MSG_BOTH_SCOPES ${LANG_SPANISH} "Indique /AllUsers o /CurrentUser, pero no ambos."
@@ -133,6 +138,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_SPANISH} "Uso: ${LAUNCHER_NAME} [/S] [/Rem
 LangString FINISH_RUN ${LANG_SPANISH} "Ejecutar ${PRODUCT}"
 
 ; Italian
+!insertmacro MUI_LANGUAGE "Italian"
 LangString MSG_RUNNING ${LANG_ITALIAN} "${PRODUCT} è in esecuzione. Chiudere tutte le finestre di ${PRODUCT}, quindi scegliere Riprova."
 LangString MSG_UNKNOWN_SWITCH ${LANG_ITALIAN} "Opzione sconosciuta: $R2$\r$\n$\r$\nEseguire $EXEFILE /? per visualizzare le opzioni disponibili."
 LangString MSG_BOTH_SCOPES ${LANG_ITALIAN} "Specificare /AllUsers oppure /CurrentUser, non entrambi."
@@ -165,6 +171,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_ITALIAN} "Utilizzo: ${LAUNCHER_NAME} [/S] 
 LangString FINISH_RUN ${LANG_ITALIAN} "Avvia ${PRODUCT}"
 
 ; Brazilian Portuguese
+!insertmacro MUI_LANGUAGE "PortugueseBR"
 LangString MSG_RUNNING ${LANG_PORTUGUESEBR} "O ${PRODUCT} está em execução. Feche todas as janelas do ${PRODUCT} e tente novamente."
 LangString MSG_UNKNOWN_SWITCH ${LANG_PORTUGUESEBR} "Opção desconhecida: $R2$\r$\n$\r$\nExecute $EXEFILE /? para ver as opções aceitas."
 LangString MSG_BOTH_SCOPES ${LANG_PORTUGUESEBR} "Informe /AllUsers ou /CurrentUser, mas não ambos."
@@ -197,6 +204,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_PORTUGUESEBR} "Uso: ${LAUNCHER_NAME} [/S] 
 LangString FINISH_RUN ${LANG_PORTUGUESEBR} "Executar o ${PRODUCT}"
 
 ; Russian
+!insertmacro MUI_LANGUAGE "Russian"
 LangString MSG_RUNNING ${LANG_RUSSIAN} "Программа ${PRODUCT} запущена. Закройте все окна ${PRODUCT}, а затем нажмите «Повторить»."
 LangString MSG_UNKNOWN_SWITCH ${LANG_RUSSIAN} "Неизвестный ключ: $R2$\r$\n$\r$\nСписок допустимых ключей выводит команда «$EXEFILE /?»."
 LangString MSG_BOTH_SCOPES ${LANG_RUSSIAN} "Укажите /AllUsers или /CurrentUser, но не оба ключа сразу."
@@ -229,6 +237,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_RUSSIAN} "Использование: ${LA
 LangString FINISH_RUN ${LANG_RUSSIAN} "Запустить ${PRODUCT}"
 
 ; Simplified Chinese
+!insertmacro MUI_LANGUAGE "SimpChinese"
 LangString MSG_RUNNING ${LANG_SIMPCHINESE} "${PRODUCT} 正在运行。请关闭所有 ${PRODUCT} 窗口，然后单击“重试”。"
 LangString MSG_UNKNOWN_SWITCH ${LANG_SIMPCHINESE} "未知的开关：$R2$\r$\n$\r$\n运行 $EXEFILE /? 可查看支持的开关。"
 LangString MSG_BOTH_SCOPES ${LANG_SIMPCHINESE} "请指定 /AllUsers 或 /CurrentUser，不能同时指定两者。"
@@ -261,6 +270,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_SIMPCHINESE} "用法：${LAUNCHER_NAME} [/
 LangString FINISH_RUN ${LANG_SIMPCHINESE} "运行 ${PRODUCT}"
 
 ; Arabic
+!insertmacro MUI_LANGUAGE "Arabic"
 LangString MSG_RUNNING ${LANG_ARABIC} "البرنامج ${PRODUCT} قيد التشغيل. أغلق كل نوافذ ${PRODUCT}، ثم اختر «إعادة المحاولة»."
 LangString MSG_UNKNOWN_SWITCH ${LANG_ARABIC} "خيار غير معروف: $R2$\r$\n$\r$\nشغّل $EXEFILE /? لعرض الخيارات التي يقبلها."
 LangString MSG_BOTH_SCOPES ${LANG_ARABIC} "حدّد /AllUsers أو /CurrentUser، لا كليهما."
@@ -293,6 +303,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_ARABIC} "الاستخدام: ${LAUNCHER_NA
 LangString FINISH_RUN ${LANG_ARABIC} "تشغيل ${PRODUCT}"
 
 ; Persian
+!insertmacro MUI_LANGUAGE "Farsi"
 LangString MSG_RUNNING ${LANG_FARSI} "برنامه ${PRODUCT} در حال اجراست. همه پنجره‌های ${PRODUCT} را ببندید و سپس «امتحان مجدد» را انتخاب کنید."
 LangString MSG_UNKNOWN_SWITCH ${LANG_FARSI} "گزینه ناشناخته: $R2$\r$\n$\r$\nبرای دیدن گزینه‌های پذیرفتنی، $EXEFILE /? را اجرا کنید."
 LangString MSG_BOTH_SCOPES ${LANG_FARSI} "یا /AllUsers را بدهید یا /CurrentUser را، نه هر دو."
@@ -325,6 +336,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_FARSI} "روش استفاده: ${LAUNCHER_
 LangString FINISH_RUN ${LANG_FARSI} "اجرای ${PRODUCT}"
 
 ; Hebrew
+!insertmacro MUI_LANGUAGE "Hebrew"
 LangString MSG_RUNNING ${LANG_HEBREW} "התוכנה ${PRODUCT} פועלת. יש לסגור את כל החלונות של ${PRODUCT} ולבחור $\"נסה שוב$\"."
 LangString MSG_UNKNOWN_SWITCH ${LANG_HEBREW} "מתג לא מוכר: $R2$\r$\n$\r$\nלהצגת המתגים הנתמכים יש להריץ $EXEFILE /?"
 LangString MSG_BOTH_SCOPES ${LANG_HEBREW} "יש לציין /AllUsers או /CurrentUser, לא את שניהם."
@@ -357,6 +369,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_HEBREW} "שימוש: ${LAUNCHER_NAME} [/S]
 LangString FINISH_RUN ${LANG_HEBREW} "הפעלת ${PRODUCT}"
 
 ; Polish
+!insertmacro MUI_LANGUAGE "Polish"
 LangString MSG_RUNNING ${LANG_POLISH} "Program ${PRODUCT} jest uruchomiony. Zamknij wszystkie okna programu ${PRODUCT}, a następnie wybierz „Ponów próbę”."
 LangString MSG_UNKNOWN_SWITCH ${LANG_POLISH} "Nieznany przełącznik: $R2$\r$\n$\r$\nUruchom $EXEFILE /?, aby wyświetlić obsługiwane przełączniki."
 LangString MSG_BOTH_SCOPES ${LANG_POLISH} "Podaj /AllUsers albo /CurrentUser, nie oba naraz."
@@ -389,6 +402,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_POLISH} "Użycie: ${LAUNCHER_NAME} [/S] [/
 LangString FINISH_RUN ${LANG_POLISH} "Uruchom program ${PRODUCT}"
 
 ; Turkish
+!insertmacro MUI_LANGUAGE "Turkish"
 LangString MSG_RUNNING ${LANG_TURKISH} "${PRODUCT} çalışıyor. Tüm ${PRODUCT} pencerelerini kapatın, ardından “Yeniden Dene”yi seçin."
 LangString MSG_UNKNOWN_SWITCH ${LANG_TURKISH} "Bilinmeyen parametre: $R2$\r$\n$\r$\nKabul edilen parametreleri görmek için $EXEFILE /? komutunu çalıştırın."
 LangString MSG_BOTH_SCOPES ${LANG_TURKISH} "/AllUsers ve /CurrentUser parametrelerinden yalnızca birini verin."
@@ -421,6 +435,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_TURKISH} "Kullanım: ${LAUNCHER_NAME} [/S]
 LangString FINISH_RUN ${LANG_TURKISH} "${PRODUCT} programını çalıştır"
 
 ; Ukrainian
+!insertmacro MUI_LANGUAGE "Ukrainian"
 LangString MSG_RUNNING ${LANG_UKRAINIAN} "Програма ${PRODUCT} працює. Закрийте всі вікна ${PRODUCT}, а потім натисніть «Повторити»."
 LangString MSG_UNKNOWN_SWITCH ${LANG_UKRAINIAN} "Невідомий ключ: $R2$\r$\n$\r$\nСписок допустимих ключів виводить команда «$EXEFILE /?»."
 LangString MSG_BOTH_SCOPES ${LANG_UKRAINIAN} "Укажіть /AllUsers або /CurrentUser, але не обидва ключі разом."
@@ -452,6 +467,7 @@ LangString MSG_USAGE ${LANG_UKRAINIAN} "Використання: $EXEFILE [/S] 
 LangString MSG_UNINSTALL_USAGE ${LANG_UKRAINIAN} "Використання: ${LAUNCHER_NAME} [/S] [/RemoveSettings]$\r$\n$\r$\n/S$\tвидалити в тихому режимі$\r$\n/RemoveSettings$\tтакож видалити параметр ${PRODUCT} з вашого реєстру$\r$\n$\r$\nКоманда завершується лише після закінчення видалення. Коди завершення: 0 — видалено, 1 — скасовано, 2 — не вдалося видалити файли (запис залишається, щоб видалення можна було повторити), 3 — програма ${PRODUCT} працює, 7 — невідомий ключ, 8 — потрібні права адміністратора, 10 — немає програми видалення (для відновлення знову запустіть програму встановлення, потім видаліть програму)."
 LangString FINISH_RUN ${LANG_UKRAINIAN} "Запустити ${PRODUCT}"
 ; Hindi
+!insertmacro MUI_LANGUAGE "Hindi"
 LangString MSG_RUNNING ${LANG_HINDI} "${PRODUCT} चल रहा है। ${PRODUCT} की सभी विंडो बंद करें, फिर “पुनः प्रयास करें” चुनें।"
 LangString MSG_UNKNOWN_SWITCH ${LANG_HINDI} "अज्ञात स्विच: $R2$\r$\n$\r$\nस्वीकार्य स्विच देखने के लिए $EXEFILE /? चलाएँ।"
 LangString MSG_BOTH_SCOPES ${LANG_HINDI} "/AllUsers या /CurrentUser में से एक दें, दोनों नहीं।"
@@ -484,6 +500,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_HINDI} "उपयोग: ${LAUNCHER_NAME} 
 LangString FINISH_RUN ${LANG_HINDI} "${PRODUCT} चलाएँ"
 
 ; Japanese
+!insertmacro MUI_LANGUAGE "Japanese"
 LangString MSG_RUNNING ${LANG_JAPANESE} "${PRODUCT} は実行中です。${PRODUCT} のウィンドウをすべて閉じてから、[再試行] を選んでください。"
 LangString MSG_UNKNOWN_SWITCH ${LANG_JAPANESE} "不明なスイッチです: $R2$\r$\n$\r$\n使用できるスイッチは $EXEFILE /? で確認できます。"
 LangString MSG_BOTH_SCOPES ${LANG_JAPANESE} "/AllUsers と /CurrentUser は、どちらか一方だけを指定してください。"
@@ -516,6 +533,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_JAPANESE} "使い方: ${LAUNCHER_NAME} [/S
 LangString FINISH_RUN ${LANG_JAPANESE} "${PRODUCT} を実行"
 
 ; Korean
+!insertmacro MUI_LANGUAGE "Korean"
 LangString MSG_RUNNING ${LANG_KOREAN} "${PRODUCT} 프로그램이 실행 중입니다. ${PRODUCT} 창을 모두 닫은 다음 [다시 시도]를 선택하세요."
 LangString MSG_UNKNOWN_SWITCH ${LANG_KOREAN} "알 수 없는 스위치: $R2$\r$\n$\r$\n사용할 수 있는 스위치를 보려면 $EXEFILE /?를 실행하세요."
 LangString MSG_BOTH_SCOPES ${LANG_KOREAN} "/AllUsers와 /CurrentUser 중 하나만 지정하세요."
@@ -548,6 +566,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_KOREAN} "사용법: ${LAUNCHER_NAME} [/S] 
 LangString FINISH_RUN ${LANG_KOREAN} "${PRODUCT} 실행"
 
 ; Traditional Chinese (Taiwan)
+!insertmacro MUI_LANGUAGE "TradChinese"
 LangString MSG_RUNNING ${LANG_TRADCHINESE} "${PRODUCT} 正在執行。請關閉所有 ${PRODUCT} 視窗，然後按「重試」。"
 LangString MSG_UNKNOWN_SWITCH ${LANG_TRADCHINESE} "無法辨識的參數：$R2$\r$\n$\r$\n執行 $EXEFILE /? 可查看支援的參數。"
 LangString MSG_BOTH_SCOPES ${LANG_TRADCHINESE} "請指定 /AllUsers 或 /CurrentUser，但不能兩者都指定。"
@@ -580,6 +599,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_TRADCHINESE} "用法：${LAUNCHER_NAME} [/
 LangString FINISH_RUN ${LANG_TRADCHINESE} "執行 ${PRODUCT}"
 
 ; Dutch
+!insertmacro MUI_LANGUAGE "Dutch"
 LangString MSG_RUNNING ${LANG_DUTCH} "${PRODUCT} is actief. Sluit alle vensters van ${PRODUCT} en kies daarna ‘Opnieuw’."
 LangString MSG_UNKNOWN_SWITCH ${LANG_DUTCH} "Onbekende optie: $R2$\r$\n$\r$\nVoer $EXEFILE /? uit voor de opties die het kent."
 LangString MSG_BOTH_SCOPES ${LANG_DUTCH} "Geef /AllUsers of /CurrentUser op, niet allebei."
@@ -612,6 +632,7 @@ LangString MSG_UNINSTALL_USAGE ${LANG_DUTCH} "Gebruik: ${LAUNCHER_NAME} [/S] [/R
 LangString FINISH_RUN ${LANG_DUTCH} "${PRODUCT} starten"
 
 ; Vietnamese
+!insertmacro MUI_LANGUAGE "Vietnamese"
 LangString MSG_RUNNING ${LANG_VIETNAMESE} "${PRODUCT} đang chạy. Hãy đóng mọi cửa sổ ${PRODUCT}, rồi chọn Thử lại."
 LangString MSG_UNKNOWN_SWITCH ${LANG_VIETNAMESE} "Tham số không xác định: $R2$\r$\n$\r$\nChạy $EXEFILE /? để xem các tham số được hỗ trợ."
 LangString MSG_BOTH_SCOPES ${LANG_VIETNAMESE} "Chỉ dùng /AllUsers hoặc /CurrentUser, không dùng cả hai."

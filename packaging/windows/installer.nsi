@@ -135,27 +135,6 @@ Page custom ModePage ModePageLeave
 !insertmacro MUI_UNPAGE_CONFIRM
 UninstPage custom un.SettingsPage un.SettingsPageLeave
 !insertmacro MUI_UNPAGE_INSTFILES
-; The first is the one for a Windows in any other language.
-!insertmacro MUI_LANGUAGE "English"
-!insertmacro MUI_LANGUAGE "German"
-!insertmacro MUI_LANGUAGE "French"
-!insertmacro MUI_LANGUAGE "Spanish"
-!insertmacro MUI_LANGUAGE "Italian"
-!insertmacro MUI_LANGUAGE "PortugueseBR"
-!insertmacro MUI_LANGUAGE "Russian"
-!insertmacro MUI_LANGUAGE "SimpChinese"
-!insertmacro MUI_LANGUAGE "Arabic"
-!insertmacro MUI_LANGUAGE "Farsi"
-!insertmacro MUI_LANGUAGE "Hebrew"
-!insertmacro MUI_LANGUAGE "Polish"
-!insertmacro MUI_LANGUAGE "Turkish"
-!insertmacro MUI_LANGUAGE "Ukrainian"
-!insertmacro MUI_LANGUAGE "Hindi"
-!insertmacro MUI_LANGUAGE "Japanese"
-!insertmacro MUI_LANGUAGE "Korean"
-!insertmacro MUI_LANGUAGE "TradChinese"
-!insertmacro MUI_LANGUAGE "Dutch"
-!insertmacro MUI_LANGUAGE "Vietnamese"
 !include "installer-texts.nsh"
 
 ; Sets RESULT to 1 when the named mutex exists. One this user may not open
@@ -582,6 +561,8 @@ Function ModePage
     !insertmacro MUI_HEADER_TEXT "$(PAGE_USERS_TITLE)" "$(PAGE_USERS_SUBTITLE)"
     nsDialogs::Create 1018
     Pop $0
+    ; Right to left in Arabic, Hebrew and Persian, as NSIS's own pages are.
+    nsDialogs::SetRTL $(^RTL)
     ${If} $Elevated = 1
         StrCpy $1 "$(PAGE_USERS_TEXT_ADMIN)"
     ${Else}
@@ -898,6 +879,7 @@ Function un.SettingsPage
     !insertmacro MUI_HEADER_TEXT "$(PAGE_SETTINGS_TITLE)" "$(PAGE_SETTINGS_SUBTITLE)"
     nsDialogs::Create 1018
     Pop $0
+    nsDialogs::SetRTL $(^RTL)
     ${NSD_CreateCheckBox} 0 0 100% 24u "$(PAGE_SETTINGS_REMOVE)"
     Pop $SettingsCheckBox
     ${NSD_SetState} $SettingsCheckBox $RemoveSettings

@@ -445,7 +445,7 @@
     <message>
         <source>Refer A Friend</source>
         <extracomment>Title of the frame around the refer-a-friend form, 471 pixels wide.</extracomment>
-        <translation>أخبر صديقًا</translation>
+        <translation>ادع صديقك</translation>
     </message>
     <message>
         <source>Your name</source>

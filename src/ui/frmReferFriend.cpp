@@ -130,12 +130,6 @@ void frmReferFriend::applyLook()
     m_ui->Frame2->setStyleSheet(kFrameStyle);
     m_ui->Frame6->setStyleSheet(kFrameStyle);
     look::setTextColour(*m_ui->Label3, look::kWhite);
-    // Room above the text and at the end of its lines, where the marks of
-    // Arabic, Persian and Devanagari letters reach past the line box; none
-    // where the lines start, as a pixel there would show the faint edges of
-    // first letters that the label has always cut off.
-    const bool rightToLeft = m_ui->Label3->isRightToLeft();
-    m_ui->Label3->setContentsMargins(rightToLeft ? 1 : 0, 1, rightToLeft ? 0 : 1, 0);
     look::setTextColour(*m_ui->lblGoToHome, look::kYellow);
     look::setButtonFace(*m_ui->cmdClose);
     look::setButtonFace(*m_ui->cmdSubmit);

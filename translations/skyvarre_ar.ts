@@ -445,7 +445,7 @@
     <message>
         <source>Refer A Friend</source>
         <extracomment>Title of the frame around the refer-a-friend form, 471 pixels wide.</extracomment>
-        <translation>أخبر صديقًا</translation>
+        <translation>ادع صديقك</translation>
     </message>
     <message>
         <source>Your name</source>
@@ -518,13 +518,13 @@ They are simple to use and full of information. Try them, and share them with yo
 
 The whole collection is waiting for you on our web site: click the link below.</source>
         <extracomment>On the navy frame at the right of the farewell window, above the link to the maker&apos;s web site (&quot;the link below&quot;): 18 lines of 233 pixels of 9-point text, of which the English takes 13, so a third longer at most. Keep the empty lines between the paragraphs.</extracomment>
-        <translation>هل أعجبك برنامج Skyvarre؟
+        <translation>هل استمتعت ببرنامج Skyvarre؟
 
 تقدّم Varnholt Softwares مجموعة كبيرة من البرامج في التنجيم والظواهر الروحانية والتاروت وعلم الأعداد والعلوم الخفية.
 
 إنها سهلة الاستخدام وغنية بالمعلومات. جرّبها، وشاركها مع أصدقائك وعائلتك!
 
-المجموعة الكاملة بانتظارك على موقعنا: انقر الرابط أدناه.</translation>
+المجموعة الكاملة في انتظارك على موقعنا: انقر الرابط أدناه.</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>

@@ -445,7 +445,7 @@
     <message>
         <source>Refer A Friend</source>
         <extracomment>Title of the frame around the refer-a-friend form, 471 pixels wide.</extracomment>
-        <translation>किसी मित्र को सुझाएँ</translation>
+        <translation>यार तक बात पहुंचाएं</translation>
     </message>
     <message>
         <source>Your name</source>
@@ -477,7 +477,7 @@
     <message>
         <source>Download Varnholt Softwares</source>
         <extracomment>Title of the navy frame about the maker&apos;s other programs: 249 pixels of bold 10-point text, of which the English takes 218. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
-        <translation>Varnholt Softwares डाउनलोड</translation>
+        <translation>Varnholt Softwares पाएं</translation>
     </message>
     <message>
         <source>Click Here To Visit Varnholt Softwares</source>

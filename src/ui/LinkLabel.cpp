@@ -81,7 +81,10 @@ void LinkLabel::paintEvent(QPaintEvent* event)
     // from the background; the style's focus frame is a faint tint of the
     // highlight colour that vanishes on the dark blue strips.
     painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // Around the text's own area: the room some labels keep around it for
+    // the marks of other scripts stays outside the frame.
+    const int margin = this->margin();
+    painter.drawRect(contentsRect().adjusted(margin, margin, -margin - 1, -margin - 1));
 }
 
 } // namespace skyvarre

@@ -53,6 +53,9 @@ void frmAbout::applyLook()
     for (const auto& [control, font] : fonts)
         control->setFont(font);
 
+    // Room above and below the home-page link, where Devanagari letters and
+    // their underline reach past the line box.
+    m_ui->lblHomePage->setContentsMargins(0, 1, 0, 2);
     // The caption and the links are navy and take the size of their text.
     for (QWidget* navyText :
          std::initializer_list<QWidget*>{m_ui->Label2, m_ui->lblHomePage, m_ui->Label5}) {

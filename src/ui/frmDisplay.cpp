@@ -99,9 +99,12 @@ void frmDisplay::applyLook()
     setTextColour(*m_ui->lblSignDesc, kBlue);
     setButtonFace(*m_ui->cmdBack);
     setButtonFace(*m_ui->cmdExit);
-    // Room above the first line for the accents of capitals (È), which reach
-    // above the line box; the frame below has none to spare.
-    m_ui->lblSignDesc->setContentsMargins(0, 1, 0, 0);
+    // Room above the first line and beside the lines for the accents of
+    // capitals (È) and the marks of Arabic, Persian and Devanagari letters,
+    // which reach past the line box; the frame below has none to spare.
+    m_ui->lblSignDesc->setContentsMargins(1, 3, 1, 0);
+    // Above the sentence, for the vowel signs of Devanagari.
+    m_ui->Label12->setContentsMargins(0, 1, 0, 0);
     fitToText(*m_ui->Label12);
     placeSignName();
 }

@@ -119,8 +119,12 @@ void tst_frmDisplay::signNameStandsBesideTheSentence()
     const QLabel& signName = control<QLabel>(*m_window, "lblSednaSign");
     QCOMPARE(signName.text(), sign);
     QVERIFY(signName.width() >= signName.sizeHint().width());
-    // Their texts share a line, a space apart; the sign name's margin lies around its text.
-    QCOMPARE(signName.y() + signName.margin(), sentence.y() + sentence.margin());
+    // Their texts share a line, a space apart; the sign name's margin lies
+    // around its text, the sentence keeps room above its own.
+    const auto textTop = [](const QLabel& label) {
+        return label.y() + label.contentsRect().top() + label.margin();
+    };
+    QCOMPARE(textTop(signName), textTop(sentence));
     const int gap = signName.x() + signName.margin() - (sentence.geometry().right() + 1);
     QCOMPARE(gap, sentence.fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     QVERIFY(signName.geometry().right() < control<QWidget>(*m_window, "clientArea").width());

@@ -81,7 +81,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, xdg-utils"
 # lightest faces that do come first, and a system that has Noto's already
 # needs neither.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "qt6-wayland, qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk, fonts-lohit-deva | fonts-noto-core")
+    "qt6-wayland, qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk, fonts-noto-ui-core")
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/Checksums.cmake)
 # The same bytes from `cpack -G DEB` of the same commit, whenever it runs,
 # with nothing set by the builder: the file times in the package are the last

@@ -24,7 +24,7 @@ set(font_folder ${CMAKE_BINARY_DIR}/wine-fonts)
 file(REMOVE_RECURSE ${font_folder})
 file(MAKE_DIRECTORY ${font_folder})
 file(GLOB faces /usr/share/fonts/truetype/dejavu/*.ttf /usr/share/fonts/truetype/wqy/wqy-microhei.ttc
-    /usr/share/fonts/truetype/lohit-devanagari/Lohit-Devanagari.ttf)
+    /usr/share/fonts/truetype/noto/NotoSansDevanagariUI-*.ttf)
 foreach(face ${faces})
     get_filename_component(name ${face} NAME)
     file(CREATE_LINK ${face} ${font_folder}/${name} SYMBOLIC)

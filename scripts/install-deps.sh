@@ -37,9 +37,10 @@ test_packages=(
     diffoscope-minimal
     # faces for the scripts DejaVu lacks, as a Chinese, Japanese, Korean or
     # Hindi Debian system has, for the checks that their text gets real glyphs
-    # and fits the windows (the lightest of each; the program itself leaves the
-    # choice to Qt's fallback): Han, kana and Hangul in one, and Devanagari
-    fonts-wqy-microhei fonts-lohit-deva
+    # and fits the windows: Han, kana and Hangul in one (the lightest, the
+    # program leaving the choice to Qt's fallback), and the Devanagari face
+    # the windows name (src/ui/Fonts.cpp), among Noto's interface faces
+    fonts-wqy-microhei fonts-noto-ui-core
 )
 
 windows_packages=(

@@ -136,7 +136,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills: no longer than the English. The &amp; is a plain ampersand, shown as it is; &quot;Help&quot; is the Help menu. The runs of blanks are as designed, no need to copy them.</extracomment>
-        <translation>इस सॉफ़्टवेयर को अपनी साइट के साथ को-ब्रांड करें और पाठक व ट्रैफ़िक बढ़ाएँ। यहाँ अपनी साइट का नाम और लिंक लगाएँ, विवरण “सहायता” में। अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+        <translation>इसे अपनी साइट के लिए को-ब्रांड करें और ट्रैफ़िक बढ़ाएँ: विवरण “सहायता” में। अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
 </context>
 <context>
@@ -249,7 +249,7 @@
     <message>
         <source>Click here to visit %1</source>
         <extracomment>A link that opens the home page, one line of bold 8-point text under the description. %1 is the web address of the home page, about 30 characters. Hardly any room: the words around the address no longer than &quot;Click here to visit&quot; (120 pixels), say &quot;Visit %1&quot; in the translation&apos;s words.</extracomment>
-        <translation>%1 पर जाएँ</translation>
+        <translation>हमारी साइट: %1</translation>
     </message>
 </context>
 <context>

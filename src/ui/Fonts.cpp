@@ -46,7 +46,14 @@ QString installedFamily(const QString& requested)
 
 QFont windowFont(const QString& family, qreal points)
 {
-    QFont font(installedFamily(family));
+    QFont font;
+    // Where the face lacks a script's letters Qt takes them from the next
+    // family named, before the system's own choice: for Devanagari the face
+    // drawn for interfaces, whose marks and underline keep within the
+    // windows' 8-point rows where others' reach past them (it comes with
+    // fonts-noto-ui-core, which the package recommends; on Windows, which
+    // lacks it, Qt's fallback takes Nirmala UI).
+    font.setFamilies({installedFamily(family), QStringLiteral("Noto Sans Devanagari UI")});
     font.setPointSizeF(points);
     return font;
 }

@@ -70,7 +70,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-dejavu-core xdg-utils; do
     [[ "$depends" == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
 done
-for recommended in qt6-wayland qt6-translations-l10n fonts-wqy-microhei fonts-lohit-deva; do
+for recommended in qt6-wayland qt6-translations-l10n fonts-wqy-microhei fonts-noto-ui-core; do
     [[ "$(dpkg-deb -f "$deb" Recommends)" == *$recommended* ]] ||
         fail "the package does not recommend $recommended"
 done

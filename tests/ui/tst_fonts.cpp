@@ -170,7 +170,7 @@ void tst_Fonts::everyLanguageIsDrawnWithRealGlyphs()
     if (QFontDatabase::families(script).isEmpty())
         QSKIP(qPrintable(QStringLiteral("no font for %1 is installed (the test packages bring "
                                         "fonts-wqy-microhei for Han, kana and Hangul, "
-                                        "fonts-lohit-deva for Devanagari)")
+                                        "fonts-noto-ui-core for Devanagari)")
                              .arg(QFontDatabase::writingSystemName(script))));
     // An empty box is glyph 0 of the face that was asked for.
     const QString missing = test::missingGlyphs(font, text);

@@ -126,12 +126,12 @@
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
         <extracomment>Below the About window&apos;s description: three lines of 385 pixels of bold 8-point text, which the English fills but for a fifth of the last line. No longer than the English if possible, a fifth longer at most.</extracomment>
-        <translation>فرصة عمل من المنزل: ابدأ مشروعك الخاص على الإنترنت واكسب المال عبره. احصل على هذا البرنامج حاملًا علامة موقعك بالكامل.</translation>
+        <translation>فرصة عمل من المنزل: اصنع مشروعك الخاص على الإنترنت واكسب المال عبره. احصل على هذا البرنامج حاملًا علامة موقعك بالكامل.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>A link in the bottom strip of the input and result windows: three lines of 399 pixels of bold 8-point text, which the English fills. The same offer as the About window&apos;s, with a call to click: no longer than the English.</extracomment>
-        <translation>فرصة عمل من المنزل: ابدأ مشروعك الخاص على الإنترنت واكسب المال عبره. احصل على هذا البرنامج حاملًا علامة موقعك بالكامل. انقر هنا لمزيد من التفاصيل.</translation>
+        <translation>فرصة عمل من المنزل: اصنع مشروعك الخاص على الإنترنت واكسب المال عبره. احصل على هذا البرنامج حاملًا علامة موقعك بالكامل. انقر هنا لمزيد من التفاصيل.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>

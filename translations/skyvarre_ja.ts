@@ -477,7 +477,7 @@
     <message>
         <source>Download Varnholt Softwares</source>
         <extracomment>Title of the navy frame about the maker&apos;s other programs: 249 pixels of bold 10-point text, of which the English takes 218. Varnholt Softwares is the maker&apos;s name: keep it as it is.</extracomment>
-        <translation>Varnholt Softwares のダウンロード</translation>
+        <translation>Varnholt Softwares ダウンロード</translation>
     </message>
     <message>
         <source>Click Here To Visit Varnholt Softwares</source>

@@ -317,10 +317,10 @@ void frmMain::applyLook()
     setButtonFace(*m_ui->cmdNext);
     setButtonFace(*m_ui->cmdExit);
 
-    // Room beside and below the underlined captions Name and Date Of Birth,
-    // where Devanagari letters and their underline reach past the line box.
+    // Room around the underlined captions Name and Date Of Birth, where
+    // accents, Devanagari letters and their underline reach past the line box.
     for (QLabel* label : {m_ui->Label1, m_ui->Label2})
-        label->setContentsMargins(1, 0, 1, 2);
+        label->setContentsMargins(1, 1, 1, 2);
     // These labels take the size of their text.
     for (QLabel* label : {m_ui->Label1, m_ui->Label5, m_ui->Label7, m_ui->Label6, m_ui->Label2})
         fitToText(*label);

@@ -194,6 +194,9 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
             Delete $0
             UnsafeStrCpy $TEMP "$PROGRAMFILES64"
         ${EndIf}
+        ; A user without the rights keeps the temporary folder, which is
+        ; the user's own, and no error to show.
+        ClearErrors
     FunctionEnd
 
     ; Sets the shell folders and SHCTX (HKEY_CURRENT_USER or

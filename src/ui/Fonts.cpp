@@ -9,6 +9,10 @@ namespace skyvarre {
 
 namespace {
 
+// The Devanagari face the windows name after their own: a font family's
+// name, not a text anyone reads.
+const QString kDevanagariFace = QStringLiteral("Noto Sans Devanagari UI");
+
 // family as the machine spells it; empty where the machine lacks it.
 QString installedSpelling(const QString& family)
 {
@@ -53,7 +57,7 @@ QFont windowFont(const QString& family, qreal points)
     // windows' 8-point rows where others' reach past them (it comes with
     // fonts-noto-ui-core, which the package recommends; on Windows, which
     // lacks it, Qt's fallback takes Nirmala UI).
-    font.setFamilies({installedFamily(family), QStringLiteral("Noto Sans Devanagari UI")});
+    font.setFamilies({installedFamily(family), kDevanagariFace});
     font.setPointSizeF(points);
     return font;
 }

@@ -34,10 +34,11 @@ public:
 
 int runProgram(QApplication& application, const StartedHook& started)
 {
-    installFontSubstitutions();
     // Before anything is shown, the already-running message included: every
-    // text from here on is in the system's display language.
+    // text from here on is in the system's display language, in faces that
+    // draw its letters.
     const Translator translator(QLocale::system().uiLanguages());
+    installFontSubstitutions(translator.language());
     // Hiding the last visible window (frmMain during a Find) must not
     // end the program: it ends only through CloseAllAndEnd.
     application.setQuitOnLastWindowClosed(false);

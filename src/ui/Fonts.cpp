@@ -26,14 +26,33 @@ QString installedSpelling(const QString& family)
 
 } // namespace
 
-void installFontSubstitutions()
+void installFontSubstitutions(QLocale::Language language)
 {
     // A substitute is only used where the family itself is missing, so a
     // machine that has Verdana keeps it. DejaVu Sans comes with every Linux
     // desktop and has metrics close to Verdana's.
     const QString fallback = QStringLiteral("DejaVu Sans");
-    QFont::insertSubstitution(look::kVerdana, fallback);
-    QFont::insertSubstitution(look::kSansSerif, fallback);
+    // Where a face lacks a script's letters, Qt takes them from the families
+    // substituted for it before the system's own choice: for Devanagari the
+    // face drawn for interfaces, whose marks and underline keep within the
+    // windows' 8-point rows where others' reach past them (it comes with
+    // fonts-noto-ui-core, which the package recommends; on Windows, which
+    // lacks it, Qt's fallback takes Nirmala UI). Only a language written in
+    // Devanagari names it: a named face makes Qt list the system's fallbacks
+    // for every script the windows show as they load their faces, which
+    // lengthens every other language's start for nothing.
+    QStringList languageFaces;
+    if (QLocale(language).script() == QLocale::DevanagariScript)
+        languageFaces.append(kDevanagariFace);
+
+    // Each call sets the whole table, so a later language leaves nothing of
+    // an earlier one's.
+    for (const QString& family : {look::kVerdana, look::kSansSerif}) {
+        QFont::removeSubstitutions(family);
+        QFont::insertSubstitutions(family, QStringList{fallback} + languageFaces);
+    }
+    QFont::removeSubstitutions(fallback);
+    QFont::insertSubstitutions(fallback, languageFaces);
 }
 
 QString installedFamily(const QString& requested)
@@ -51,13 +70,7 @@ QString installedFamily(const QString& requested)
 QFont windowFont(const QString& family, qreal points)
 {
     QFont font;
-    // Where the face lacks a script's letters Qt takes them from the next
-    // family named, before the system's own choice: for Devanagari the face
-    // drawn for interfaces, whose marks and underline keep within the
-    // windows' 8-point rows where others' reach past them (it comes with
-    // fonts-noto-ui-core, which the package recommends; on Windows, which
-    // lacks it, Qt's fallback takes Nirmala UI).
-    font.setFamilies({installedFamily(family), kDevanagariFace});
+    font.setFamily(installedFamily(family));
     font.setPointSizeF(points);
     return font;
 }

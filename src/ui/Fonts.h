@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QFont>
+#include <QLocale>
 #include <QString>
 
 namespace skyvarre {
 
 // Maps the families the windows ask for ("Verdana", "MS Sans Serif") onto a
-// face that every machine has, for machines that lack them. Run once at start.
-void installFontSubstitutions();
+// face that every machine has, for machines that lack them, and names after
+// them the face that draws language's letters where theirs would not fit.
+// Run once the language is chosen, before the first window.
+void installFontSubstitutions(QLocale::Language language = QLocale::English);
 
 // The family to ask for when a window wants requested: requested itself where
 // the machine has it, otherwise its substitute as the machine spells it, and

@@ -660,6 +660,8 @@ void tst_TextFit::init()
 {
     QFETCH_GLOBAL(QString, language);
     m_language = std::make_unique<SpokenLanguage>(language);
+    // The faces as the program names them for the language it speaks.
+    installFontSubstitutions(QLocale(language).language());
     if (!isPseudo(language)) {
         if (!m_language->isSpoken())
             QSKIP("the program has no translation into this language yet");

@@ -83,18 +83,25 @@ CharacterKind characterKind(char32_t character)
     return CharacterKind::Other;
 }
 
-// The capital the name box writes for a letter. Qt maps a character to one
-// character only: a letter whose capital is longer (the ligature ﬁ) stays as
-// typed. Nor does it know the language: a Turkish i becomes I, not İ.
+// The capital the name box writes for a letter, as the box's language writes
+// it. Qt maps a character to one character only: a letter whose capital is
+// longer (the ligature ﬁ) stays as typed. Nor does it know the language:
+// Turkish and Azerbaijani write the capital of i with its dot (İ), as they
+// write that of the dotless ı without (I), which Qt does give.
 // German writes a name's ß as the capital ẞ (allowed since 2017) rather than
 // SS: the name stays the same length, and WEIẞ stays another name than WEISS.
-char32_t capitalFor(char32_t letter, const QFont& font)
+char32_t capitalFor(char32_t letter, const QLineEdit& box)
 {
-    const char32_t capital = letter == U'\u00DF' ? U'\u1E9E' : QChar::toUpper(letter);
+    const QLocale::Language language = box.locale().language();
+    const bool dottedCapitalI =
+        letter == U'i' && (language == QLocale::Turkish || language == QLocale::Azerbaijani);
+    const char32_t capital = dottedCapitalI        ? U'\u0130'
+                             : letter == U'\u00DF' ? U'\u1E9E'
+                                                   : QChar::toUpper(letter);
     if (capital == letter || (capital >= kFirstMtavruli && capital <= kLastMtavruli))
         return letter;
     // A capital that no font here draws would show as a box.
-    return QFontMetrics(font).inFontUcs4(capital) ? capital : letter;
+    return QFontMetrics(box.font()).inFontUcs4(capital) ? capital : letter;
 }
 
 // The name as the box takes it in, before it goes in: letters as capitals,
@@ -109,7 +116,7 @@ QString nameArriving(QStringView text, const QLineEdit& box)
             continue;
         const CharacterKind kind = characterKind(character);
         const char32_t capital =
-            kind == CharacterKind::Letter ? capitalFor(character, box.font()) : character;
+            kind == CharacterKind::Letter ? capitalFor(character, box) : character;
         const std::optional<char32_t> inserted = FilterNameKey(character, kind, capital);
         arriving.append(QStringView(QChar::fromUcs4(inserted.value_or(character))));
     }

@@ -85,9 +85,11 @@ CharacterKind characterKind(char32_t character)
 
 // The capital the name box writes for a letter, as the box's language writes
 // it. Qt maps a character to one character only: a letter whose capital is
-// longer (the ligature ﬁ) stays as typed. Nor does it know the language:
-// Turkish and Azerbaijani write the capital of i with its dot (İ), as they
-// write that of the dotless ı without (I), which Qt does give.
+// longer (the ligature ﬁ) stays as typed. Nor does QChar know the language:
+// Turkish and Azerbaijani write the capital of i with its dot (İ); that of
+// the dotless ı (I) QChar gives. QLocale::toUpper would know, but only where
+// Qt has ICU (the Windows build has not), and it works on whole strings,
+// where ß and ﬁ would grow into SS and FI.
 // German writes a name's ß as the capital ẞ (allowed since 2017) rather than
 // SS: the name stays the same length, and WEIẞ stays another name than WEISS.
 char32_t capitalFor(char32_t letter, const QLineEdit& box)
